@@ -1,0 +1,56 @@
+#include "sizing/size_receiver.h"
+
+#include <cmath>
+
+#include "single_precision.h"
+#include "sizing/normalize_pressure_text.h"
+#include "sizing/parse_leading_number.h"
+
+namespace sizing {
+namespace {
+
+constexpr float KindConstant(CompressorKind kind) {
+  return kind == CompressorKind::Screw ? 5.0F : 15.0F;
+}
+
+// The screw variant has always rounded the typed pressure to one decimal in
+// the user's format; the piston variant reads it as it stands.
+float ReadPressureDifference(CompressorKind kind, std::string_view text,
+                             std::string_view decimalSeparator) {
+  if (kind == CompressorKind::Screw) return NormalizePressureText(text, decimalSeparator);
+  return detail::RoundToSingle(ParseLeadingNumber(text, decimalSeparator));
+}
+
+}  // namespace
+
+SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
+                         std::string_view decimalSeparator) {
+  SizingState state;
+  state.PowerClassFactor = PowerClassFactorOf(inputs.powerClass);
+  state.FreeAirDelivery =
+      detail::RoundToSingle(ParseLeadingNumber(inputs.freeAirDeliveryText, decimalSeparator));
+  state.PressureDifference = ReadPressureDifference(kind, inputs.pressureText, decimalSeparator);
+
+  if (!std::isfinite(state.FreeAirDelivery) || !std::isfinite(state.PressureDifference)) {
+    state.StorageVolume.reset();
+    return state;
+  }
+  if (state.PressureDifference <= 0.0F) {
+    state.StorageVolume = 0.0F;
+    return state;
+  }
+  // The order of the operations and of the roundings to single is the rule's
+  // own: results are compared digit for digit with the tables engineers know.
+  const double delivery = static_cast<double>(state.FreeAirDelivery) * KindConstant(kind);
+  const double capacity = static_cast<double>(static_cast<float>(state.PowerClassFactor)) *
+                          static_cast<double>(state.PressureDifference);
+  const float volume = detail::RoundToSingle(delivery / capacity);
+  if (std::isfinite(volume)) {
+    state.StorageVolume = volume;
+  } else {
+    state.StorageVolume.reset();
+  }
+  return state;
+}
+
+}  // namespace sizing

@@ -1,0 +1,111 @@
+#include "sizing/format_by_pattern.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using sizing::FormatByPattern;
+using sizing::NumberPattern;
+
+struct Case {
+  float value;
+  NumberPattern pattern;
+  std::string separator;
+  std::string expected;
+};
+
+void ExpectFormatted(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE("value: " + std::to_string(c.value) + ", separator: \"" + c.separator + "\"");
+    EXPECT_EQ(FormatByPattern(c.value, c.pattern, c.separator), c.expected);
+  }
+}
+
+TEST(FormatByPattern, ShowsOneOrTwoDecimalsForTheVolume) {
+  ExpectFormatted({
+      {1.4814816F, "#0.0#", ".", "1.48"},
+      {1.25F, "#0.0#", ".", "1.25"},
+      {5.0F, "#0.0#", ".", "5.0"},
+      {0.0F, "#0.0#", ".", "0.0"},
+      {-0.5F, "#0.0#", ".", "-0.5"},
+      {4.4444447F, "#0.0#", ".", "4.44"},
+      {2.857143F, "#0.0#", ".", "2.86"},
+      {12.5F, "#0.0#", ".", "12.5"},
+      {0.995F, "#0.0#", ".", "1.0"},
+      {9.999F, "#0.0#", ".", "10.0"},
+      {-99.996F, "#0.0#", ".", "-100.0"},
+  });
+}
+
+TEST(FormatByPattern, RoundsTheShortestDecimalHalfAwayFromZero) {
+  ExpectFormatted({
+      // Exactly 0.625 in binary, and a tie.
+      {0.625F, "#0.0#", ".", "0.63"},
+      // Stored as 0.32499998807..., shown by its shortest decimal 0.325.
+      {0.325F, "#0.0#", ".", "0.33"},
+      {-0.625F, "#0.0#", ".", "-0.63"},
+      {0.25F, "#0.0", ".", "0.3"},
+      {0.05F, "0.0", ".", "0.1"},
+      {0.15F, "0.0", ".", "0.2"},
+      {0.04F, "0.0", ".", "0.0"},
+      // Rounded to zero, a negative value loses its sign.
+      {-0.001F, "#0.0#", ".", "0.0"},
+      {-0.0F, "#0.0#", ".", "0.0"},
+      {-0.04F, "0.0", ".", "0.0"},
+      {-0.05F, "#0.0", ".", "-0.1"},
+  });
+}
+
+TEST(FormatByPattern, ShowsEveryDigitWithoutExponentOrGrouping) {
+  ExpectFormatted({
+      {std::numeric_limits<float>::max(), "#0.0#", ".",
+       "340282350000000000000000000000000000000.0"},
+      {-std::numeric_limits<float>::max(), "#0.0", ",",
+       "-340282350000000000000000000000000000000,0"},
+      {1e20F, "#0.0#", ".", "100000000000000000000.0"},
+      {123456789.0F, "#0.0#", ".", "123456790.0"},
+      {1234.5F, "#0.0", ",", "1234,5"},
+      {std::numeric_limits<float>::denorm_min(), "#0.0#", ".", "0.0"},
+      {std::numeric_limits<float>::min(), "0.0", ".", "0.0"},
+  });
+}
+
+TEST(FormatByPattern, WritesTheUsersSeparator) {
+  ExpectFormatted({
+      {1.4814816F, "#0.0#", ",", "1,48"},
+      {5.0F, "#0.0#", ",", "5,0"},
+      {0.6F, "#0.0", ",", "0,6"},
+      {0.6F, "#0.0", ".", "0.6"},
+      {-0.5F, "#0.0#", ",", "-0,5"},
+      {1.4814816F, "#0.0#", "\xD9\xAB", "1\xD9\xAB" "48"},
+  });
+}
+
+TEST(FormatByPattern, GivesAnEmptyTextForInfinityAndNaN) {
+  for (const float value : {std::numeric_limits<float>::infinity(),
+                            -std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN()}) {
+    EXPECT_EQ(FormatByPattern(value, "#0.0#", "."), "");
+  }
+}
+
+TEST(FormatByPattern, ShowsThePressureListEntries) {
+  for (int tenths = 5; tenths <= 21; ++tenths) {
+    const auto entry = static_cast<float>(tenths / 10.0);
+    const std::string expected = std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+    EXPECT_EQ(FormatByPattern(entry, "#0.0", ","), expected);
+  }
+}
+
+static_assert(NumberPattern("#0.0#").minIntegerDigits() == 1);
+static_assert(NumberPattern("#0.0#").minDecimals() == 1);
+static_assert(NumberPattern("#0.0#").maxDecimals() == 2);
+static_assert(NumberPattern("0.0").maxDecimals() == 1);
+static_assert(NumberPattern("#0").maxDecimals() == 0);
+
+}  // namespace

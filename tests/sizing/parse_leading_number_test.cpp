@@ -1,0 +1,104 @@
+#include "sizing/parse_leading_number.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using sizing::ParseLeadingNumber;
+
+struct Case {
+  std::string text;
+  std::string separator;
+  double expected;
+};
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+TEST(ParseLeadingNumber, ReadsTheNumberATextBeginsWith) {
+  const std::vector<Case> cases{
+      {"12", ".", 12},
+      {"12.5 m3", ".", 12.5},
+      {"-2", ".", -2},
+      {"3 m3/dk", ".", 3},
+      {"0.76", ".", 0.76},
+      {"0.04", ".", 0.04},
+      {"", ".", 0},
+      {"abc", ".", 0},
+      {" \t7", ".", 7},
+      {"+4", ".", 4},
+      {".5", ".", 0.5},
+      {"5.", ".", 5},
+      {"-.5", ".", -0.5},
+      {"1.2.3", ".", 1.2},
+      {"1e3", ".", 1},
+      {"0x10", ".", 0},
+      {"-", ".", 0},
+      {"+", ".", 0},
+      {".", ".", 0},
+      {"- 5", ".", 0},
+      {"\n5", ".", 0},
+      {"\xD9\xA1\xD9\xA2", ".", 0},  // Arabic-Indic digits are not digits here
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("text: \"" + c.text + "\"");
+    EXPECT_EQ(ParseLeadingNumber(c.text, c.separator), c.expected);
+  }
+}
+
+TEST(ParseLeadingNumber, HonoursTheUsersSeparatorBesideThePoint) {
+  const std::vector<Case> cases{
+      // Under a point setting a comma still ends the number.
+      {"1,5", ".", 1},
+      {"0,76", ".", 0},
+      {"2,5", ".", 2},
+      // Under a comma setting both marks are read, but only one of them.
+      {"2,5", ",", 2.5},
+      {"0,76", ",", 0.76},
+      {"1,5", ",", 1.5},
+      {"1.5", ",", 1.5},
+      {",5", ",", 0.5},
+      {"-0,5 bar", ",", -0.5},
+      {"1.000,5", ",", 1},
+      {"1,000.5", ",", 1},
+      // A separator of more than one byte, as QLocale gives for Arabic.
+      {"2\xD9\xAB" "5", "\xD9\xAB", 2.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("text: \"" + c.text + "\", separator: \"" + c.separator + "\"");
+    EXPECT_EQ(ParseLeadingNumber(c.text, c.separator), c.expected);
+  }
+}
+
+TEST(ParseLeadingNumber, SaturatesBeyondTheDoubleRange) {
+  const std::string huge = "1" + std::string(400, '0');
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  EXPECT_EQ(ParseLeadingNumber(huge, "."), kInfinity);
+  EXPECT_EQ(ParseLeadingNumber("-" + huge, ","), -kInfinity);
+  EXPECT_EQ(ParseLeadingNumber(tiny, "."), 0.0);
+  EXPECT_EQ(ParseLeadingNumber("0," + tiny.substr(2), ","), 0.0);
+  EXPECT_EQ(ParseLeadingNumber(std::string(400, '0') + "7", "."), 7.0);
+}
+
+TEST(ParseLeadingNumber, AnswersTenMegabyteTextsQuickly) {
+  const std::size_t kTenMegabytes = 10'000'000;
+  const std::vector<Case> cases{
+      {std::string(kTenMegabytes, '9'), ".", kInfinity},
+      {"0." + std::string(kTenMegabytes, '3'), ".", 1.0 / 3.0},
+      {"0," + std::string(kTenMegabytes, '3'), ",", 1.0 / 3.0},
+      {"4" + std::string(kTenMegabytes, 'x'), ".", 4},
+      {std::string(kTenMegabytes, ' '), ".", 0},
+  };
+  for (const Case& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ParseLeadingNumber(c.text, c.separator), c.expected);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+  }
+}
+
+}  // namespace
