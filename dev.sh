@@ -34,10 +34,7 @@ case "${1:-}" in
   run)
     install_missing
     build default
-    if [ -x build/default/app/velmora ]; then
-      exec build/default/app/velmora
-    fi
-    echo "The window is not built yet; the calculation core is built and tested."
+    exec build/default/app/velmora
     ;;
   test)
     install_missing

@@ -1,0 +1,222 @@
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+#include "form1.h"
+
+class Form1EventsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup();
+  void loadFillsThePressureList_data();
+  void loadFillsThePressureList();
+  void clickShowsTheVolume_data();
+  void clickShowsTheVolume();
+  void pickedEntryUnderACommaSetting_data();
+  void pickedEntryUnderACommaSetting();
+  void sameClickTwiceShowsTheSameText();
+  void noVolumeClearsTheResult_data();
+  void noVolumeClearsTheResult();
+  void inputsAreNotWrittenBack();
+  void tenMegabyteFlowIsAnsweredQuickly();
+
+ private:
+  void Open(const char* locale);
+  void Enter(const QString& option, const QString& flow, const QString& pressure);
+  void Press(const QString& button, bool withSpace = false);
+  QString Shown() const;
+
+  template <typename Control>
+  Control* Find(const QString& name) const {
+    return form_->findChild<Control*>(name);
+  }
+
+  std::unique_ptr<Form1> form_;
+};
+
+void Form1EventsTest::Open(const char* locale) {
+  QLocale::setDefault(QLocale(QLatin1String(locale)));
+  form_ = std::make_unique<Form1>();
+  form_->show();
+}
+
+void Form1EventsTest::cleanup() {
+  form_.reset();
+  QLocale::setDefault(QLocale::c());
+}
+
+void Form1EventsTest::Enter(const QString& option, const QString& flow, const QString& pressure) {
+  QTest::mouseClick(Find<QRadioButton>(option), Qt::LeftButton);
+  Find<QLineEdit>(QStringLiteral("Text1"))->setText(flow);
+  Find<QComboBox>(QStringLiteral("Combo1"))->setEditText(pressure);
+}
+
+void Form1EventsTest::Press(const QString& button, bool withSpace) {
+  auto* command = Find<QPushButton>(button);
+  if (withSpace) {
+    command->setFocus();
+    QTest::keyClick(command, Qt::Key_Space);
+  } else {
+    QTest::mouseClick(command, Qt::LeftButton);
+  }
+}
+
+QString Form1EventsTest::Shown() const {
+  return Find<QLabel>(QStringLiteral("Label8"))->text();
+}
+
+void Form1EventsTest::loadFillsThePressureList_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("separator");
+  QTest::newRow("point") << "en_US" << ".";
+  QTest::newRow("comma") << "tr_TR" << ",";
+}
+
+void Form1EventsTest::loadFillsThePressureList() {
+  QFETCH(QString, locale);
+  QFETCH(QString, separator);
+  Open(qPrintable(locale));
+  const auto* combo = Find<QComboBox>(QStringLiteral("Combo1"));
+  QCOMPARE(combo->count(), 17);
+  for (int entry = 0; entry < combo->count(); ++entry) {
+    const int tenths = entry + 5;
+    QCOMPARE(combo->itemText(entry),
+             QString::number(tenths / 10) + separator + QString::number(tenths % 10));
+  }
+  QCOMPARE(combo->currentIndex(), -1);
+  QCOMPARE(combo->currentText(), QStringLiteral("1"));
+}
+
+void Form1EventsTest::clickShowsTheVolume_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<QString>("flow");
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<QString>("screw");
+  QTest::addColumn<QString>("piston");
+
+  QTest::newRow("initial state, point") << "en_US" << "Option1" << "" << "1" << "0.0" << "0.0";
+  QTest::newRow("initial state, comma") << "tr_TR" << "Option1" << "" << "1" << "0,0" << "0,0";
+  QTest::newRow("30-55 kW") << "en_US" << "Option3" << "10" << "0.5" << "5.0" << "15.0";
+  QTest::newRow("60-90 kW") << "en_US" << "Option4" << "4" << "0.9" << "1.48" << "4.44";
+  QTest::newRow("110-160 KW") << "en_US" << "Option5" << "12" << "2.1" << "2.86" << "8.57";
+  QTest::newRow("11-22 kW") << "en_US" << "Option2" << "5" << "0" << "0.0" << "0.0";
+  QTest::newRow("rounded pressure") << "en_US" << "Option1" << "6" << "0.76" << "1.25" << "3.95";
+  QTest::newRow("pressure rounded away") << "en_US" << "Option1" << "1" << "0.04" << "0.0"
+                                         << "12.5";
+  QTest::newRow("negative flow") << "en_US" << "Option1" << "-3" << "1" << "-0.5" << "-1.5";
+  QTest::newRow("comma under point") << "en_US" << "Option3" << "10" << "1,5" << "0.0" << "7.5";
+  QTest::newRow("flow with comma, point") << "en_US" << "Option3" << "2,5" << "1" << "0.5"
+                                          << "1.5";
+  QTest::newRow("flow with comma, comma") << "tr_TR" << "Option3" << "2,5" << "1" << "0,63"
+                                          << "1,88";
+  QTest::newRow("comma pressure") << "tr_TR" << "Option1" << "6" << "0,76" << "1,25" << "3,95";
+  QTest::newRow("point under comma") << "tr_TR" << "Option3" << "10" << "0.5" << "5,0" << "15,0";
+  QTest::newRow("words after pressure") << "en_US" << "Option3" << "10" << "0.5 bar" << "0.0"
+                                        << "15.0";
+}
+
+void Form1EventsTest::clickShowsTheVolume() {
+  QFETCH(QString, locale);
+  QFETCH(QString, option);
+  QFETCH(QString, flow);
+  QFETCH(QString, pressure);
+  QFETCH(QString, screw);
+  QFETCH(QString, piston);
+  for (const bool withSpace : {false, true}) {
+    Open(qPrintable(locale));
+    Enter(option, flow, pressure);
+    Press(QStringLiteral("Command1"), withSpace);
+    QCOMPARE(Shown(), screw);
+    Press(QStringLiteral("Command2"), withSpace);
+    QCOMPARE(Shown(), piston);
+  }
+}
+
+void Form1EventsTest::pickedEntryUnderACommaSetting_data() {
+  QTest::addColumn<int>("entry");
+  QTest::addColumn<QString>("screw");
+  QTest::addColumn<QString>("piston");
+  QTest::newRow("0,5") << 0 << "5,0" << "15,0";
+  QTest::newRow("1,5") << 10 << "1,67" << "5,0";
+  QTest::newRow("2,1") << 16 << "1,19" << "3,57";
+}
+
+void Form1EventsTest::pickedEntryUnderACommaSetting() {
+  QFETCH(int, entry);
+  QFETCH(QString, screw);
+  QFETCH(QString, piston);
+  Open("tr_TR");
+  Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("1"));
+  Find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(entry);
+  Press(QStringLiteral("Command1"));
+  QCOMPARE(Shown(), screw);
+  Press(QStringLiteral("Command2"));
+  QCOMPARE(Shown(), piston);
+}
+
+void Form1EventsTest::sameClickTwiceShowsTheSameText() {
+  Open("en_US");
+  Enter(QStringLiteral("Option4"), QStringLiteral("4"), QStringLiteral("0.9"));
+  for (const char* button : {"Command1", "Command2"}) {
+    Press(QLatin1String(button));
+    const QString first = Shown();
+    Press(QLatin1String(button));
+    QCOMPARE(Shown(), first);
+  }
+}
+
+void Form1EventsTest::noVolumeClearsTheResult_data() {
+  QTest::addColumn<QString>("flow");
+  QTest::addColumn<QString>("pressure");
+  const QString beyondSingle = QStringLiteral("1") + QString(39, QLatin1Char('0'));
+  QTest::newRow("flow beyond single") << beyondSingle << "1";
+  QTest::newRow("pressure beyond single") << "1" << beyondSingle;
+  QTest::newRow("volume beyond single") << "340282346638528859811704183484516925440"
+                                        << "0.1";
+}
+
+void Form1EventsTest::noVolumeClearsTheResult() {
+  QFETCH(QString, flow);
+  QFETCH(QString, pressure);
+  Open("en_US");
+  for (const char* button : {"Command1", "Command2"}) {
+    Enter(QStringLiteral("Option5"), QStringLiteral("10"), QStringLiteral("0.5"));
+    Press(QLatin1String(button));
+    QVERIFY(!Shown().isEmpty());
+    Enter(QStringLiteral("Option5"), flow, pressure);
+    Press(QLatin1String(button));
+    QCOMPARE(Shown(), QString());
+  }
+}
+
+void Form1EventsTest::inputsAreNotWrittenBack() {
+  Open("en_US");
+  Enter(QStringLiteral("Option2"), QStringLiteral(" 6 m3"), QStringLiteral("0.76"));
+  Press(QStringLiteral("Command1"));
+  QCOMPARE(Find<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral(" 6 m3"));
+  QCOMPARE(Find<QComboBox>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("0.76"));
+  QVERIFY(Find<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+}
+
+void Form1EventsTest::tenMegabyteFlowIsAnsweredQuickly() {
+  Open("tr_TR");
+  const QString tenMegabytes = QStringLiteral("0,") + QString(10'000'000, QLatin1Char('5'));
+  Enter(QStringLiteral("Option3"), tenMegabytes, QStringLiteral("0,5"));
+  QElapsedTimer timer;
+  timer.start();
+  Press(QStringLiteral("Command1"));
+  QVERIFY(timer.elapsed() < 1000);
+  QCOMPARE(Shown(), QStringLiteral("0,28"));
+}
+
+QTEST_MAIN(Form1EventsTest)
+#include "form1_events_test.moc"

@@ -1,0 +1,300 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+#include "form1.h"
+#include "twips.h"
+
+namespace {
+
+QString CaptionOf(const QWidget* control) {
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  if (const auto* frame = qobject_cast<const QGroupBox*>(control)) return frame->title();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
+  if (const auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+  return {};
+}
+
+// An option's size hint adds a margin above and below for the focus frame,
+// which the classic 17-pixel row never had room for; what must fit is the
+// indicator, the gap, the caption and the focus frame beside it.
+QSize NeededForOption(const QRadioButton* option) {
+  QStyleOptionButton styleOption;
+  styleOption.initFrom(option);
+  styleOption.text = option->text();
+  const QStyle* style = option->style();
+  const QRect indicator =
+      style->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
+  const QRect contents =
+      style->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option);
+  const QSize caption = option->fontMetrics().size(Qt::TextSingleLine, option->text());
+  const int focusMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &styleOption, option);
+  return {contents.left() + caption.width() + focusMargin,
+          std::max(indicator.bottom() + 1, caption.height())};
+}
+
+// What the control needs to show its caption whole, decorations included:
+// the radio indicator, button margins, the frame's title margins.
+QSize NeededSize(const QWidget* control) {
+  if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+    return NeededForOption(option);
+  }
+  if (qobject_cast<const QGroupBox*>(control) != nullptr) return control->minimumSizeHint();
+  return control->sizeHint();
+}
+
+}  // namespace
+
+class Form1LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { form_ = std::make_unique<Form1>(); }
+  void cleanup() { form_.reset(); }
+
+  void controlsStandAsDesigned_data();
+  void controlsStandAsDesigned();
+  void captionsShowWhole_data() { controlsStandAsDesigned_data(); }
+  void captionsShowWhole();
+  void windowIsFixedAndNamed();
+  void tabOrderFollowsTheTabIndex();
+  void onlyInputsTakeTheFocus();
+  void focusStartsOnTheSelectedOption();
+  void opensInItsInitialState();
+  void inputsKeepNoQtDefaultsTheyShouldNot();
+  void oneOptionIsSelectedAtATime_data();
+  void oneOptionIsSelectedAtATime();
+  void enterAndEscapeStartNothing_data();
+  void enterAndEscapeStartNothing();
+  void fontsAreTheDialogStandIn();
+  void fieldsAreAnnouncedWithTheirCaptions();
+  void closingTheWindowEndsTheProgram();
+
+ private:
+  template <typename Control>
+  Control* Find(const char* name) const {
+    return form_->findChild<Control*>(QLatin1String(name));
+  }
+
+  std::unique_ptr<Form1> form_;
+};
+
+void Form1LayoutTest::controlsStandAsDesigned_data() {
+  QTest::addColumn<QString>("className");
+  QTest::addColumn<QString>("container");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QRect>("twips");
+
+  const auto row = [](const char* name, const char* className, const char* container,
+                      const QString& caption, QRect twips) {
+    QTest::newRow(name) << className << container << caption << twips;
+  };
+  row("Label3", "QLabel", "Form1", "Kompresör Gücü :", {120, 240, 1335, 255});
+  row("Option1", "QRadioButton", "Form1", "4-7.5 kW", {1560, 240, 975, 255});
+  row("Option2", "QRadioButton", "Form1", "11-22 kW", {2640, 240, 1095, 255});
+  row("Option3", "QRadioButton", "Form1", "30-55 kW", {3720, 240, 1095, 255});
+  row("Option4", "QRadioButton", "Form1", "60-90 kW", {4800, 240, 1095, 255});
+  row("Option5", "QRadioButton", "Form1", "110-160 KW", {6000, 240, 1215, 255});
+  row("Label4", "QLabel", "Form1", "Kompresörün Serbest Hava Debisi (FAD) :",
+      {120, 600, 3015, 255});
+  row("Text1", "QLineEdit", "Form1", "", {3240, 600, 615, 285});
+  row("Label5", "QLabel", "Form1", "m3/dk", {4080, 600, 495, 255});
+  row("Label6", "QLabel", "Form1", "Kesme ve Yükleme Basınçları Farkı :", {120, 960, 2655, 255});
+  row("Combo1", "QComboBox", "Form1", "1", {3240, 960, 855, 315});
+  row("Label7", "QLabel", "Form1", "bar", {4200, 960, 615, 255});
+  row("Frame1", "QGroupBox", "Form1", "Toplam Depolama Hacmi >=", {4920, 600, 2415, 615});
+  row("Label8", "QLabel", "Frame1", "", {120, 240, 735, 255});
+  row("Label9", "QLabel", "Frame1", "m3  (tank+borular)", {960, 240, 1335, 255});
+  row("Command1", "QPushButton", "Form1", "Vidalı Kompresör için Hesapla",
+      {4680, 1440, 2655, 375});
+  row("Command2", "QPushButton", "Form1", "Pistonlu Kompresör için Hesapla",
+      {120, 1440, 2655, 375});
+  row("Label25", "QLabel", "Form1", "Velmora 1.00", {2880, 1560, 1695, 255});
+}
+
+void Form1LayoutTest::controlsStandAsDesigned() {
+  QFETCH(QString, className);
+  QFETCH(QString, container);
+  QFETCH(QString, caption);
+  QFETCH(QRect, twips);
+
+  const auto* control = form_->findChild<QWidget*>(QLatin1String(QTest::currentDataTag()));
+  QVERIFY(control != nullptr);
+  QCOMPARE(control->metaObject()->className(), className);
+  QCOMPARE(control->parentWidget()->objectName(), container);
+  QCOMPARE(CaptionOf(control), caption);
+  QVERIFY2(!caption.contains(QLatin1Char('&')), "a caption has no access key");
+  QCOMPARE(control->geometry(),
+           velmora::FromTwips(twips.left(), twips.top(), twips.width(), twips.height()));
+}
+
+void Form1LayoutTest::captionsShowWhole() {
+  QFETCH(QString, caption);
+  const auto* control = form_->findChild<QWidget*>(QLatin1String(QTest::currentDataTag()));
+  if (caption.isEmpty() || qobject_cast<const QComboBox*>(control) != nullptr) {
+    QSKIP("no caption of its own");
+  }
+  const QSize needed = NeededSize(control);
+  QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
+           qPrintable(QStringLiteral("needs %1×%2, has %3×%4")
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(control->width())
+                          .arg(control->height())));
+}
+
+void Form1LayoutTest::windowIsFixedAndNamed() {
+  QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Velmora"));
+  QCOMPARE(form_->size(), QSize(496, 139));
+  QCOMPARE(form_->minimumSize(), form_->maximumSize());
+  QVERIFY(!form_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  QVERIFY(form_->isWindow());
+  QVERIFY(qobject_cast<QDialog*>(form_.get()) == nullptr);
+  QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+void Form1LayoutTest::tabOrderFollowsTheTabIndex() {
+  const QStringList expected{"Option1", "Option2", "Option3",  "Option4", "Option5",
+                             "Text1",   "Combo1",  "Command1", "Command2"};
+  QStringList chain;
+  QWidget* widget = Find<QWidget>("Option1");
+  do {
+    if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName())) {
+      chain << widget->objectName();
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != Find<QWidget>("Option1"));
+  QCOMPARE(chain, expected);
+}
+
+void Form1LayoutTest::onlyInputsTakeTheFocus() {
+  for (const char* name : {"Label3", "Label4", "Label5", "Label6", "Label7", "Frame1", "Label8",
+                           "Label9", "Label25"}) {
+    QCOMPARE(Find<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+  }
+  for (const char* name : {"Option1", "Text1", "Combo1", "Command1", "Command2"}) {
+    QVERIFY(Find<QWidget>(name)->focusPolicy() & Qt::TabFocus);
+  }
+}
+
+void Form1LayoutTest::focusStartsOnTheSelectedOption() {
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  QCOMPARE(QApplication::focusWidget(), Find<QWidget>("Option1"));
+}
+
+void Form1LayoutTest::opensInItsInitialState() {
+  QVERIFY(Find<QRadioButton>("Option1")->isChecked());
+  for (const char* name : {"Option2", "Option3", "Option4", "Option5"}) {
+    QVERIFY(!Find<QRadioButton>(name)->isChecked());
+  }
+  QCOMPARE(Find<QLineEdit>("Text1")->text(), QString());
+  QCOMPARE(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("1"));
+  QCOMPARE(Find<QLabel>("Label8")->text(), QString());
+  QVERIFY(!Find<QLabel>("Label25")->toolTip().isEmpty());
+}
+
+void Form1LayoutTest::inputsKeepNoQtDefaultsTheyShouldNot() {
+  QCOMPARE(Find<QLineEdit>("Text1")->maxLength(), std::numeric_limits<int>::max());
+  const auto* combo = Find<QComboBox>("Combo1");
+  QVERIFY(combo->isEditable());
+  QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+  QVERIFY(combo->completer() == nullptr);
+  for (const char* name : {"Command1", "Command2"}) {
+    QVERIFY(!Find<QPushButton>(name)->isDefault());
+    QVERIFY(!Find<QPushButton>(name)->autoDefault());
+  }
+}
+
+void Form1LayoutTest::oneOptionIsSelectedAtATime_data() {
+  QTest::addColumn<QString>("clicked");
+  for (const char* name : {"Option5", "Option2", "Option3", "Option4", "Option1"}) {
+    QTest::newRow(name) << name;
+  }
+}
+
+void Form1LayoutTest::oneOptionIsSelectedAtATime() {
+  QFETCH(QString, clicked);
+  form_->show();
+  QTest::mouseClick(Find<QRadioButton>("Option3"), Qt::LeftButton);
+  QTest::mouseClick(form_->findChild<QRadioButton*>(clicked), Qt::LeftButton);
+  for (const QRadioButton* option : form_->findChildren<QRadioButton*>()) {
+    QCOMPARE(option->isChecked(), option->objectName() == clicked);
+  }
+}
+
+void Form1LayoutTest::enterAndEscapeStartNothing_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<int>("key");
+  QTest::newRow("Enter in Text1") << "Text1" << int(Qt::Key_Return);
+  QTest::newRow("keypad Enter in Text1") << "Text1" << int(Qt::Key_Enter);
+  QTest::newRow("Enter in Combo1") << "Combo1" << int(Qt::Key_Return);
+  QTest::newRow("Escape in Text1") << "Text1" << int(Qt::Key_Escape);
+  QTest::newRow("Escape on Option1") << "Option1" << int(Qt::Key_Escape);
+}
+
+void Form1LayoutTest::enterAndEscapeStartNothing() {
+  QFETCH(QString, field);
+  QFETCH(int, key);
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  Find<QLineEdit>("Text1")->setText(QStringLiteral("10"));
+  auto* combo = Find<QComboBox>("Combo1");
+  combo->setEditText(QStringLiteral("0.7"));
+  const int entries = combo->count();
+  QWidget* target = form_->findChild<QWidget*>(field);
+  target->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+  QCOMPARE(Find<QLabel>("Label8")->text(), QString());
+  QCOMPARE(combo->count(), entries);
+  QCOMPARE(combo->currentText(), QStringLiteral("0.7"));
+  QVERIFY(form_->isVisible());
+}
+
+void Form1LayoutTest::fontsAreTheDialogStandIn() {
+  for (const QWidget* control : form_->findChildren<QWidget*>()) {
+    if (control->objectName() == QLatin1String("Label8") || control->objectName().isEmpty()) {
+      continue;
+    }
+    const QFontInfo font(control->font());
+    QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(font.pixelSize(), 10);
+    QVERIFY(!font.bold());
+  }
+  const QFontInfo result(Find<QLabel>("Label8")->font());
+  QCOMPARE(result.weight(), int(QFont::Bold));
+}
+
+void Form1LayoutTest::fieldsAreAnnouncedWithTheirCaptions() {
+  QCOMPARE(Find<QLabel>("Label4")->buddy(), Find<QWidget>("Text1"));
+  QCOMPARE(Find<QLabel>("Label6")->buddy(), Find<QWidget>("Combo1"));
+  QCOMPARE(Find<QLabel>("Label8")->accessibleName(), QString());
+}
+
+void Form1LayoutTest::closingTheWindowEndsTheProgram() {
+  constexpr int kStillRunning = 99;
+  form_->show();
+  QTimer::singleShot(0, form_.get(), &QWidget::close);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(kStillRunning); });
+  QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(Form1LayoutTest)
+#include "form1_layout_test.moc"

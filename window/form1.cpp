@@ -1,0 +1,155 @@
+#include "form1.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <limits>
+
+#include "dialog_font.h"
+#include "twips.h"
+#include "velmora_version.h"
+
+namespace {
+
+using velmora::FromTwips;
+
+template <typename Control>
+Control* Place(Control* control, const char* name, QRect geometry) {
+  control->setObjectName(QLatin1String(name));
+  control->setGeometry(geometry);
+  return control;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+  auto* label = Place(new QLabel(caption, parent), name, geometry);
+  // Captions and results are never markup, whatever a user might paste.
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QRadioButton* PlaceOption(QWidget* parent, const char* name, const QString& caption,
+                          QRect geometry) {
+  return Place(new QRadioButton(caption, parent), name, geometry);
+}
+
+QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption,
+                         QRect geometry) {
+  auto* button = Place(new QPushButton(caption, parent), name, geometry);
+  // Enter in a field must never start a calculation behind the user's back.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+// Fixed geometry needs known decorations around each caption (the option
+// indicator, button margins, the frame title), so the window draws with one
+// style on every desktop. A widget's style does not pass to its children, so
+// each control is given the window's.
+void UseOneStyle(QWidget* window) {
+  QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+  if (style == nullptr) return;
+  style->setParent(window);
+  window->setStyle(style);
+  for (QWidget* child : window->findChildren<QWidget*>()) child->setStyle(style);
+}
+
+// Fusion draws a group box title above its frame, which leaves too little room
+// for the result row in this frame's 41 pixels; the title belongs in the top
+// edge, interrupting the line.
+void SetFrameTitleInItsTopEdge(QGroupBox* frame) {
+  frame->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 6px; padding: 0 2px; }"));
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Velmora"));
+  setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+  // Fixed size, no maximise button: the controls keep their places.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFixedSize(FromTwips(0, 0, 7440, 2085).size());
+  setFont(velmora::DialogFont());
+
+  CreateControls();
+  SetUpControls();
+  SetTabOrder();
+  UseOneStyle(this);
+  SetFrameTitleInItsTopEdge(Frame1);
+  Option1->setFocus();
+  Form_Load();
+}
+
+void Form1::CreateControls() {
+  Label3 = PlaceLabel(this, "Label3", QStringLiteral("Kompresör Gücü :"),
+                      FromTwips(120, 240, 1335, 255));
+  Option1 = PlaceOption(this, "Option1", QStringLiteral("4-7.5 kW"), FromTwips(1560, 240, 975, 255));
+  Option2 = PlaceOption(this, "Option2", QStringLiteral("11-22 kW"), FromTwips(2640, 240, 1095, 255));
+  Option3 = PlaceOption(this, "Option3", QStringLiteral("30-55 kW"), FromTwips(3720, 240, 1095, 255));
+  Option4 = PlaceOption(this, "Option4", QStringLiteral("60-90 kW"), FromTwips(4800, 240, 1095, 255));
+  Option5 =
+      PlaceOption(this, "Option5", QStringLiteral("110-160 KW"), FromTwips(6000, 240, 1215, 255));
+  Label4 = PlaceLabel(this, "Label4", QStringLiteral("Kompresörün Serbest Hava Debisi (FAD) :"),
+                      FromTwips(120, 600, 3015, 255));
+  Text1 = Place(new QLineEdit(this), "Text1", FromTwips(3240, 600, 615, 285));
+  Label5 = PlaceLabel(this, "Label5", QStringLiteral("m3/dk"), FromTwips(4080, 600, 495, 255));
+  Label6 = PlaceLabel(this, "Label6", QStringLiteral("Kesme ve Yükleme Basınçları Farkı :"),
+                      FromTwips(120, 960, 2655, 255));
+  Combo1 = Place(new QComboBox(this), "Combo1", FromTwips(3240, 960, 855, 315));
+  Label7 = PlaceLabel(this, "Label7", QStringLiteral("bar"), FromTwips(4200, 960, 615, 255));
+  Frame1 = Place(new QGroupBox(QStringLiteral("Toplam Depolama Hacmi >="), this), "Frame1",
+                 FromTwips(4920, 600, 2415, 615));
+  Label8 = PlaceLabel(Frame1, "Label8", QString(), FromTwips(120, 240, 735, 255));
+  Label9 = PlaceLabel(Frame1, "Label9", QStringLiteral("m3  (tank+borular)"),
+                      FromTwips(960, 240, 1335, 255));
+  Command1 = PlaceButton(this, "Command1", QStringLiteral("Vidalı Kompresör için Hesapla"),
+                         FromTwips(4680, 1440, 2655, 375));
+  Command2 = PlaceButton(this, "Command2", QStringLiteral("Pistonlu Kompresör için Hesapla"),
+                         FromTwips(120, 1440, 2655, 375));
+  Label25 = PlaceLabel(this, "Label25", QStringLiteral("Velmora " VELMORA_VERSION),
+                       FromTwips(2880, 1560, 1695, 255));
+}
+
+void Form1::SetUpControls() {
+  auto* powerClasses = new QButtonGroup(this);
+  powerClasses->setExclusive(true);
+  for (QRadioButton* option : {Option1, Option2, Option3, Option4, Option5}) {
+    powerClasses->addButton(option);
+  }
+  Option1->setChecked(true);
+
+  Text1->setMaxLength(std::numeric_limits<int>::max());
+
+  Combo1->setEditable(true);
+  Combo1->setInsertPolicy(QComboBox::NoInsert);
+  Combo1->setCompleter(nullptr);
+  Combo1->setEditText(QStringLiteral("1"));
+
+  Label4->setBuddy(Text1);
+  Label6->setBuddy(Combo1);
+
+  Label8->setFont(velmora::ResultFont());
+  Label25->setToolTip(QStringLiteral(
+      "Hacim = Debi × K ÷ (Güç katsayısı × Basınç farkı); vidalı K = 5, pistonlu K = 15"));
+
+  connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::SetTabOrder() {
+  QWidget* const order[] = {Option1, Option2, Option3,  Option4,  Option5,
+                            Text1,   Combo1,  Command1, Command2};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}

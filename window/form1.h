@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include "sizing/compressor_kind.h"
+#include "sizing/power_class.h"
+#include "sizing/sizing_state.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The calculator's one window. Its controls keep the names engineers know
+// from the original tool (Option1 to Option5, Text1, Combo1, Command1 ...),
+// so that every test, bug report and screenshot speaks of the same thing.
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+
+ private:
+  void CreateControls();
+  void SetUpControls();
+  void SetTabOrder();
+
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+  void ComputeScrewVolume();
+  void ComputePistonVolume();
+  void ComputeVolume(sizing::CompressorKind kind);
+  void ShowStorageVolume();
+  sizing::PowerClass SelectedPowerClass() const;
+
+  sizing::SizingState SizingState_;
+
+  QLabel* Label3 = nullptr;
+  QRadioButton* Option1 = nullptr;
+  QRadioButton* Option2 = nullptr;
+  QRadioButton* Option3 = nullptr;
+  QRadioButton* Option4 = nullptr;
+  QRadioButton* Option5 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label6 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QLabel* Label7 = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QLabel* Label25 = nullptr;
+};
