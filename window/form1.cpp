@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -15,6 +16,7 @@
 
 #include "dialog_font.h"
 #include "twips.h"
+#include "velmora.xpm"
 #include "velmora_version.h"
 
 namespace {
@@ -76,7 +78,7 @@ void SetFrameTitleInItsTopEdge(QGroupBox* frame) {
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Velmora"));
-  setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+  setWindowIcon(QIcon(QPixmap(velmora_xpm)));
   // Fixed size, no maximise button: the controls keep their places.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
