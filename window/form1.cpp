@@ -135,6 +135,7 @@ void Form1::SetUpControls() {
   Text1->setMaxLength(std::numeric_limits<int>::max());
 
   Combo1->setEditable(true);
+  Combo1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setCompleter(nullptr);
   Combo1->setEditText(QStringLiteral("1"));

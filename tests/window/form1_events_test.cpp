@@ -211,6 +211,8 @@ void Form1EventsTest::tenMegabyteFlowIsAnsweredQuickly() {
   Open("tr_TR");
   const QString tenMegabytes = QStringLiteral("0,") + QString(10'000'000, QLatin1Char('5'));
   Enter(QStringLiteral("Option3"), tenMegabytes, QStringLiteral("0,5"));
+  // Qt's own first paint of a 10 MB line is not the answer being timed.
+  QCoreApplication::processEvents();
   QElapsedTimer timer;
   timer.start();
   Press(QStringLiteral("Command1"));

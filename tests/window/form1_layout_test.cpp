@@ -215,6 +215,7 @@ void Form1LayoutTest::inputsKeepNoQtDefaultsTheyShouldNot() {
   QCOMPARE(Find<QLineEdit>("Text1")->maxLength(), std::numeric_limits<int>::max());
   const auto* combo = Find<QComboBox>("Combo1");
   QVERIFY(combo->isEditable());
+  QCOMPARE(combo->lineEdit()->maxLength(), std::numeric_limits<int>::max());
   QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
   QVERIFY(combo->completer() == nullptr);
   for (const char* name : {"Command1", "Command2"}) {

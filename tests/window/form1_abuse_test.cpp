@@ -1,0 +1,172 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+#include "form1.h"
+
+namespace {
+
+// Resident memory in kilobytes, from the kernel's own count.
+long ResidentKilobytes() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+  }
+  return -1;
+}
+
+}  // namespace
+
+class Form1AbuseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup() { form_.reset(); }
+  void pastedTextIsReadByTheRules_data();
+  void pastedTextIsReadByTheRules();
+  void tenMegabyteTextsInBothFields_data();
+  void tenMegabyteTextsInBothFields();
+  void tenThousandAlternatingClicksKeepMemoryFlat();
+
+ private:
+  template <typename Control>
+  Control* Find(const char* name) const {
+    return form_->findChild<Control*>(QLatin1String(name));
+  }
+  void Paste(QWidget* field, const QByteArray& utf8);
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+  QString Shown() const { return Find<QLabel>("Label8")->text(); }
+
+  std::unique_ptr<Form1> form_;
+};
+
+void Form1AbuseTest::init() {
+  QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+  form_ = std::make_unique<Form1>();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  QTest::mouseClick(Find<QRadioButton>("Option3"), Qt::LeftButton);
+}
+
+// Through the clipboard and the paste shortcut, as a user would: the bytes
+// are decoded by the clipboard, not by us.
+void Form1AbuseTest::Paste(QWidget* field, const QByteArray& utf8) {
+  auto* mime = new QMimeData;
+  mime->setData(QStringLiteral("text/plain;charset=utf-8"), utf8);
+  QApplication::clipboard()->setMimeData(mime);
+  field->setFocus();
+  QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+  QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
+}
+
+void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
+  QTest::addColumn<QByteArray>("flow");
+  QTest::addColumn<QByteArray>("pressure");
+  QTest::addColumn<QString>("screw");
+  QTest::addColumn<QString>("piston");
+
+  QTest::newRow("plain") << QByteArray("10") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("invalid UTF-8 before the flow")
+      << QByteArray("\xff\xfe" "10") << QByteArray("0.5") << "0.0" << "0.0";
+  QTest::newRow("invalid UTF-8 after the flow")
+      << QByteArray("10\xc3\x28") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("NUL inside the flow")
+      << QByteArray("1\0" "0", 3) << QByteArray("0.5") << "0.5" << "1.5";
+  QTest::newRow("NUL after the pressure")
+      << QByteArray("10") << QByteArray("0.5\0", 4) << "0.0" << "15.0";
+  QTest::newRow("right-to-left mark before the flow")
+      << QByteArray("\xe2\x80\x8f" "10") << QByteArray("0.5") << "0.0" << "0.0";
+  QTest::newRow("right-to-left mark after the pressure")
+      << QByteArray("10") << QByteArray("0.5\xe2\x80\x8f") << "0.0" << "15.0";
+  QTest::newRow("Arabic-Indic digits are not digits")
+      << QByteArray("\xd9\xa1\xd9\xa0") << QByteArray("0.5") << "0.0" << "0.0";
+  QTest::newRow("Arabic-Indic pressure")
+      << QByteArray("10") << QByteArray("\xd9\xa0\xd9\xab\xd9\xa5") << "0.0" << "0.0";
+  QTest::newRow("emoji after the flow")
+      << QByteArray("10\xf0\x9f\x98\x80") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("emoji instead of the pressure")
+      << QByteArray("10") << QByteArray("\xf0\x9f\x92\xa8") << "0.0" << "0.0";
+}
+
+void Form1AbuseTest::pastedTextIsReadByTheRules() {
+  QFETCH(QByteArray, flow);
+  QFETCH(QByteArray, pressure);
+  QFETCH(QString, screw);
+  QFETCH(QString, piston);
+  Paste(Find<QLineEdit>("Text1"), flow);
+  Paste(Find<QComboBox>("Combo1"), pressure);
+  QCOMPARE(Find<QLineEdit>("Text1")->text(), QString::fromUtf8(flow));
+  Click("Command1");
+  QCOMPARE(Shown(), screw);
+  Click("Command2");
+  QCOMPARE(Shown(), piston);
+}
+
+void Form1AbuseTest::tenMegabyteTextsInBothFields_data() {
+  QTest::addColumn<QString>("flow");
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<QString>("screw");
+  QTest::addColumn<QString>("piston");
+  const int kTenMegabytes = 10'000'000;
+  const QString digits(kTenMegabytes, QLatin1Char('7'));
+  const QString zeros(kTenMegabytes, QLatin1Char('0'));
+  const QString letters(kTenMegabytes, QLatin1Char('x'));
+  QTest::newRow("digits in both") << digits << digits << "" << "";
+  QTest::newRow("leading zeros in both") << zeros + "10" << zeros + "0.5" << "5.0" << "15.0";
+  QTest::newRow("long fractions") << "10." + zeros << "0.5" + zeros << "5.0" << "15.0";
+  QTest::newRow("letters after numbers") << "10" + letters << "0.5" + letters << "0.0" << "15.0";
+}
+
+void Form1AbuseTest::tenMegabyteTextsInBothFields() {
+  QFETCH(QString, flow);
+  QFETCH(QString, pressure);
+  QFETCH(QString, screw);
+  QFETCH(QString, piston);
+  Find<QLineEdit>("Text1")->setText(flow);
+  Find<QComboBox>("Combo1")->setEditText(pressure);
+  QCOMPARE(Find<QLineEdit>("Text1")->text().size(), flow.size());
+  QCOMPARE(Find<QComboBox>("Combo1")->currentText().size(), pressure.size());
+  // Qt's own first layout and paint of a 10 MB line takes seconds; what is
+  // timed here is the answer to the clicks.
+  QApplication::processEvents();
+  QElapsedTimer timer;
+  timer.start();
+  Click("Command1");
+  QCOMPARE(Shown(), screw);
+  Click("Command2");
+  QCOMPARE(Shown(), piston);
+  QVERIFY2(timer.elapsed() < 2000, "two clicks on 10 MB texts took over two seconds");
+}
+
+void Form1AbuseTest::tenThousandAlternatingClicksKeepMemoryFlat() {
+  Find<QLineEdit>("Text1")->setText(QStringLiteral("4"));
+  Find<QComboBox>("Combo1")->setEditText(QStringLiteral("0.9"));
+  const auto clickPairs = [this](int pairs) {
+    for (int i = 0; i < pairs; ++i) {
+      Click("Command1");
+      Click("Command2");
+    }
+  };
+  clickPairs(500);  // let caches and the allocator settle first
+  const long before = ResidentKilobytes();
+  clickPairs(5000);
+  const long after = ResidentKilobytes();
+  QCOMPARE(Shown(), QStringLiteral("3.33"));
+  QVERIFY(before > 0);
+  QVERIFY2(after - before < 1024, qPrintable(QStringLiteral("grew by %1 kB").arg(after - before)));
+}
+
+QTEST_MAIN(Form1AbuseTest)
+#include "form1_abuse_test.moc"
