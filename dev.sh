@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# The project's two entry points on a Debian 12 machine:
-#   ./dev.sh run    install what is missing, build, open the window
-#   ./dev.sh test   install what is missing, build as CI does, run every test
+# The project's entry points on a Debian 12 machine. Each installs what is
+# missing first (with sudo when not root).
+#   ./dev.sh run            build and open the window
+#   ./dev.sh test           build as CI does (warnings are errors), run every test
+#   ./dev.sh sanitize       build with AddressSanitizer and UBSan, run every test
+#   ./dev.sh fuzz [SECONDS] build the fuzz targets and run each for SECONDS (30)
+#   ./dev.sh package        build the .deb, install it with apt, start it
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-  cmake ninja-build g++ clang
+  cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-liberation2
+  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
 )
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
 
 install_missing() {
   local missing=()
@@ -18,11 +27,10 @@ install_missing() {
       missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return
-  local as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
   echo "Installing: ${missing[*]}"
-  "${as_root[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  as_root apt-get update -q
+  as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 build() {
@@ -30,19 +38,40 @@ build() {
   cmake --build --preset "$1"
 }
 
+fuzz() {
+  local seconds=$1
+  build fuzz
+  local scratch
+  scratch=$(mktemp -d)
+  for target in number_texts size_receiver; do
+    # New inputs go to the scratch folder; the committed seeds stay as they are.
+    mkdir -p "$scratch/$target"
+    if ! "build/fuzz/fuzz/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+        "$scratch/$target" "fuzz/corpus/$target" >"$scratch/$target.log" 2>&1; then
+      tail -n 40 "$scratch/$target.log"
+      echo "fuzzing $target found a fault; the input is in $scratch" >&2
+      return 1
+    fi
+    echo "$target: $(grep -E '^stat::number_of_executed_units' "$scratch/$target.log")"
+  done
+  rm -rf "$scratch"
+}
+
+package() {
+  build ci
+  (cd build/ci && cpack -G DEB)
+  local deb
+  deb=$(ls build/ci/velmora_*.deb)
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb"
+  tools/check-installed-program.sh /usr/bin/velmora
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q velmora
+}
+
 case "${1:-}" in
-  run)
-    install_missing
-    build default
-    exec build/default/app/velmora
-    ;;
-  test)
-    install_missing
-    build ci
-    ctest --preset ci
-    ;;
-  *)
-    echo "usage: $0 run|test" >&2
-    exit 2
-    ;;
+  run) install_missing; build default; exec build/default/app/velmora ;;
+  test) install_missing; build ci; ctest --preset ci ;;
+  sanitize) install_missing; build asan; ctest --preset asan ;;
+  fuzz) install_missing; fuzz "${2:-30}" ;;
+  package) install_missing; package ;;
+  *) echo "usage: $0 run|test|sanitize|fuzz [SECONDS]|package" >&2; exit 2 ;;
 esac

@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
   Form1 window;
   window.show();
   return QApplication::exec();

@@ -7,8 +7,10 @@ cd "$(dirname "$0")/../packaging/icons"
 background='#e6eef7'
 rsvg-convert -w 32 -h 32 velmora.svg -o /tmp/velmora-rgba.png
 convert /tmp/velmora-rgba.png -background "$background" -alpha remove -alpha off \
-  -define png:color-type=2 velmora.png
+  -strip -define png:color-type=2 velmora.png
 # The window loads its icon from this array: reading a PNG would make Qt load
 # every image-format plugin first, a sixth of the start-up time.
 convert velmora.png xpm:- |
   sed -E 's/^static (const )?char \*.*\[\] = \{/static const char* const velmora_xpm[] = {/' > velmora.xpm
+# Windows wants the same picture as a 24-bit .ico.
+convert velmora.png -depth 8 rgb:- | python3 ../../tools/rgb_to_ico.py 32 > ../windows/velmora.ico

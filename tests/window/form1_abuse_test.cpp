@@ -16,6 +16,14 @@
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 // Resident memory in kilobytes, from the kernel's own count.
 long ResidentKilobytes() {
   QFile status(QStringLiteral("/proc/self/status"));
@@ -151,6 +159,9 @@ void Form1AbuseTest::tenMegabyteTextsInBothFields() {
 }
 
 void Form1AbuseTest::tenThousandAlternatingClicksKeepMemoryFlat() {
+  if (kAddressSanitizer) {
+    QSKIP("AddressSanitizer keeps freed memory in quarantine; its leak check stands in here");
+  }
   Find<QLineEdit>("Text1")->setText(QStringLiteral("4"));
   Find<QComboBox>("Combo1")->setEditText(QStringLiteral("0.9"));
   const auto clickPairs = [this](int pairs) {

@@ -1,0 +1,19 @@
+# Installs the build into STAGE afresh and checks that every file a desktop
+# needs is in its place.
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}"
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+foreach(file
+    bin/velmora
+    share/applications/io.github.velmora.Velmora.desktop
+    share/metainfo/io.github.velmora.Velmora.metainfo.xml
+    share/icons/hicolor/32x32/apps/io.github.velmora.Velmora.png
+    share/icons/hicolor/scalable/apps/io.github.velmora.Velmora.svg
+    share/doc/velmora/LICENSE)
+  if(NOT EXISTS "${STAGE}/${file}")
+    message(FATAL_ERROR "missing from the install tree: ${file}")
+  endif()
+endforeach()
