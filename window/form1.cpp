@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "dialog_font.h"
+#include "result_label.h"
 #include "twips.h"
 #include "velmora.xpm"
 #include "velmora_version.h"
@@ -30,8 +31,9 @@ Control* Place(Control* control, const char* name, QRect geometry) {
   return control;
 }
 
-QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-  auto* label = Place(new QLabel(caption, parent), name, geometry);
+template <typename Label = QLabel>
+Label* PlaceLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+  auto* label = Place(new Label(caption, parent), name, geometry);
   // Captions and results are never markup, whatever a user might paste.
   label->setTextFormat(Qt::PlainText);
   return label;
@@ -113,7 +115,8 @@ void Form1::CreateControls() {
   Label7 = PlaceLabel(this, "Label7", QStringLiteral("bar"), FromTwips(4200, 960, 615, 255));
   Frame1 = Place(new QGroupBox(QStringLiteral("Toplam Depolama Hacmi >="), this), "Frame1",
                  FromTwips(4920, 600, 2415, 615));
-  Label8 = PlaceLabel(Frame1, "Label8", QString(), FromTwips(120, 240, 735, 255));
+  Label8 = PlaceLabel<velmora::ResultLabel>(Frame1, "Label8", QString(),
+                                             FromTwips(120, 240, 735, 255));
   Label9 = PlaceLabel(Frame1, "Label9", QStringLiteral("m3  (tank+borular)"),
                       FromTwips(960, 240, 1335, 255));
   Command1 = PlaceButton(this, "Command1", QStringLiteral("Vidalı Kompresör için Hesapla"),

@@ -13,6 +13,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace velmora {
+class ResultLabel;
+}
+
 // The calculator's one window. Its controls keep the names engineers know
 // from the original tool (Option1 to Option5, Text1, Combo1, Command1 ...),
 // so that every test, bug report and screenshot speaks of the same thing.
@@ -51,7 +55,7 @@ class Form1 : public QWidget {
   QComboBox* Combo1 = nullptr;
   QLabel* Label7 = nullptr;
   QGroupBox* Frame1 = nullptr;
-  QLabel* Label8 = nullptr;
+  velmora::ResultLabel* Label8 = nullptr;
   QLabel* Label9 = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;

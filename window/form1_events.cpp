@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "form1.h"
+#include "result_label.h"
 #include "sizing/format_by_pattern.h"
 #include "sizing/size_receiver.h"
 
@@ -64,11 +65,11 @@ void Form1::ShowStorageVolume() {
   if (!SizingState_.StorageVolume) {
     // Beyond single precision there is no volume to show, and an earlier
     // result left standing would be read as this one.
-    Label8->clear();
+    Label8->ShowResult(QString());
     return;
   }
   const QByteArray separator = UserDecimalSeparator();
-  Label8->setText(QString::fromStdString(
+  Label8->ShowResult(QString::fromStdString(
       sizing::FormatByPattern(*SizingState_.StorageVolume, "#0.0#", AsView(separator))));
 }
 

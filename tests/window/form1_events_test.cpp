@@ -25,6 +25,7 @@ class Form1EventsTest : public QObject {
   void sameClickTwiceShowsTheSameText();
   void noVolumeClearsTheResult_data();
   void noVolumeClearsTheResult();
+  void wideResultShowsWholeInItsTooltip();
   void inputsAreNotWrittenBack();
   void tenMegabyteFlowIsAnsweredQuickly();
 
@@ -196,6 +197,19 @@ void Form1EventsTest::noVolumeClearsTheResult() {
     Press(QLatin1String(button));
     QCOMPARE(Shown(), QString());
   }
+}
+
+void Form1EventsTest::wideResultShowsWholeInItsTooltip() {
+  Open("tr_TR");
+  const auto* result = Find<QLabel>(QStringLiteral("Label8"));
+  Enter(QStringLiteral("Option5"), QStringLiteral("100000000"), QStringLiteral("1"));
+  Press(QStringLiteral("Command2"));
+  QCOMPARE(Shown(), QStringLiteral("150000000,0"));
+  QCOMPARE(result->toolTip(), Shown());
+  Enter(QStringLiteral("Option5"), QStringLiteral("12"), QStringLiteral("1"));
+  Press(QStringLiteral("Command2"));
+  QCOMPARE(Shown(), QStringLiteral("18,0"));
+  QCOMPARE(result->toolTip(), QString());
 }
 
 void Form1EventsTest::inputsAreNotWrittenBack() {
