@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
 #include <cstdio>
 
 #include "form1.h"

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
-
 #include <limits>
 
 #include "dialog_font.h"
@@ -99,10 +98,14 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 void Form1::CreateControls() {
   Label3 = PlaceLabel(this, "Label3", QStringLiteral("Kompresör Gücü :"),
                       FromTwips(120, 240, 1335, 255));
-  Option1 = PlaceOption(this, "Option1", QStringLiteral("4-7.5 kW"), FromTwips(1560, 240, 975, 255));
-  Option2 = PlaceOption(this, "Option2", QStringLiteral("11-22 kW"), FromTwips(2640, 240, 1095, 255));
-  Option3 = PlaceOption(this, "Option3", QStringLiteral("30-55 kW"), FromTwips(3720, 240, 1095, 255));
-  Option4 = PlaceOption(this, "Option4", QStringLiteral("60-90 kW"), FromTwips(4800, 240, 1095, 255));
+  Option1 =
+      PlaceOption(this, "Option1", QStringLiteral("4-7.5 kW"), FromTwips(1560, 240, 975, 255));
+  Option2 =
+      PlaceOption(this, "Option2", QStringLiteral("11-22 kW"), FromTwips(2640, 240, 1095, 255));
+  Option3 =
+      PlaceOption(this, "Option3", QStringLiteral("30-55 kW"), FromTwips(3720, 240, 1095, 255));
+  Option4 =
+      PlaceOption(this, "Option4", QStringLiteral("60-90 kW"), FromTwips(4800, 240, 1095, 255));
   Option5 =
       PlaceOption(this, "Option5", QStringLiteral("110-160 KW"), FromTwips(6000, 240, 1215, 255));
   Label4 = PlaceLabel(this, "Label4", QStringLiteral("Kompresörün Serbest Hava Debisi (FAD) :"),
@@ -115,8 +118,8 @@ void Form1::CreateControls() {
   Label7 = PlaceLabel(this, "Label7", QStringLiteral("bar"), FromTwips(4200, 960, 615, 255));
   Frame1 = Place(new QGroupBox(QStringLiteral("Toplam Depolama Hacmi >="), this), "Frame1",
                  FromTwips(4920, 600, 2415, 615));
-  Label8 = PlaceLabel<velmora::ResultLabel>(Frame1, "Label8", QString(),
-                                             FromTwips(120, 240, 735, 255));
+  Label8 =
+      PlaceLabel<velmora::ResultLabel>(Frame1, "Label8", QString(), FromTwips(120, 240, 735, 255));
   Label9 = PlaceLabel(Frame1, "Label9", QStringLiteral("m3  (tank+borular)"),
                       FromTwips(960, 240, 1335, 255));
   Command1 = PlaceButton(this, "Command1", QStringLiteral("Vidalı Kompresör için Hesapla"),
@@ -155,7 +158,7 @@ void Form1::SetUpControls() {
 }
 
 void Form1::SetTabOrder() {
-  QWidget* const order[] = {Option1, Option2, Option3,  Option4,  Option5,
+  QWidget* const order[] = {Option1, Option2, Option3,  Option4, Option5,
                             Text1,   Combo1,  Command1, Command2};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
-
 #include <array>
 #include <string_view>
 
@@ -57,8 +56,8 @@ void Form1::ComputeVolume(sizing::CompressorKind kind) {
   const QByteArray flow = Text1->text().toUtf8();
   const QByteArray pressure = Combo1->currentText().toUtf8();
   const QByteArray separator = UserDecimalSeparator();
-  SizingState_ = sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)},
-                                       AsView(separator));
+  SizingState_ =
+      sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)}, AsView(separator));
 }
 
 void Form1::ShowStorageVolume() {

@@ -129,7 +129,8 @@ double DecimalToDouble(const DecimalView& number) {
     return WithSign(number.negative, std::numeric_limits<double>::infinity());
   }
   if (number.decimalMark.empty() || number.decimalMark == ".") {
-    return WithSign(number.negative, FromUnsignedText<double>(number.unsignedText, !integer.empty()));
+    return WithSign(number.negative,
+                    FromUnsignedText<double>(number.unsignedText, !integer.empty()));
   }
   std::string text;
   text.reserve(number.integerDigits.size() + 1 + number.fractionDigits.size());
@@ -145,8 +146,7 @@ float DecimalToSingle(const RoundedDecimal& number) {
     text += '.';
     text += number.fractionDigits;
   }
-  return WithSign(number.negative,
-                  FromUnsignedText<float>(text, !number.integerDigits.empty()));
+  return WithSign(number.negative, FromUnsignedText<float>(text, !number.integerDigits.empty()));
 }
 
 }  // namespace sizing::detail

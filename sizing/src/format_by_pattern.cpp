@@ -53,16 +53,15 @@ PositionalDigits ShortestDecimal(float value) {
 std::string FormatByPattern(float value, NumberPattern pattern, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) return {};
   const PositionalDigits shortest = ShortestDecimal(value);
-  const detail::DecimalView view{shortest.negative, shortest.integerDigits,
-                                 shortest.fractionDigits, {}, {}};
+  const detail::DecimalView view{
+      shortest.negative, shortest.integerDigits, shortest.fractionDigits, {}, {}};
   detail::RoundedDecimal rounded = detail::RoundHalfAwayFromZero(view, pattern.maxDecimals());
 
   std::string& fraction = rounded.fractionDigits;
   while (fraction.size() > pattern.minDecimals() && fraction.back() == '0') fraction.pop_back();
-  const std::size_t integerPadding =
-      pattern.minIntegerDigits() > rounded.integerDigits.size()
-          ? pattern.minIntegerDigits() - rounded.integerDigits.size()
-          : 0;
+  const std::size_t integerPadding = pattern.minIntegerDigits() > rounded.integerDigits.size()
+                                         ? pattern.minIntegerDigits() - rounded.integerDigits.size()
+                                         : 0;
 
   std::string text;
   text.reserve(1 + integerPadding + rounded.integerDigits.size() + decimalSeparator.size() +

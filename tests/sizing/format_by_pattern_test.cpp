@@ -82,14 +82,16 @@ TEST(FormatByPattern, WritesTheUsersSeparator) {
       {0.6F, "#0.0", ",", "0,6"},
       {0.6F, "#0.0", ".", "0.6"},
       {-0.5F, "#0.0#", ",", "-0,5"},
-      {1.4814816F, "#0.0#", "\xD9\xAB", "1\xD9\xAB" "48"},
+      {1.4814816F, "#0.0#", "\xD9\xAB",
+       "1\xD9\xAB"
+       "48"},
   });
 }
 
 TEST(FormatByPattern, GivesAnEmptyTextForInfinityAndNaN) {
-  for (const float value : {std::numeric_limits<float>::infinity(),
-                            -std::numeric_limits<float>::infinity(),
-                            std::numeric_limits<float>::quiet_NaN()}) {
+  for (const float value :
+       {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+        std::numeric_limits<float>::quiet_NaN()}) {
     EXPECT_EQ(FormatByPattern(value, "#0.0#", "."), "");
   }
 }

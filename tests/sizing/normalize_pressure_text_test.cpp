@@ -88,7 +88,9 @@ TEST(NormalizePressureText, ReadsTheUsersSeparatorAndThePoint) {
       {"2,1", ",", 2.1F},
       {"0.5", ",", 0.5F},
       {"0,04", ",", 0.0F},
-      {"1\xD9\xAB" "25", "\xD9\xAB", 1.3F},
+      {"1\xD9\xAB"
+       "25",
+       "\xD9\xAB", 1.3F},
   });
 }
 

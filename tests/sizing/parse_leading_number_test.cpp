@@ -22,28 +22,17 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 TEST(ParseLeadingNumber, ReadsTheNumberATextBeginsWith) {
   const std::vector<Case> cases{
-      {"12", ".", 12},
-      {"12.5 m3", ".", 12.5},
-      {"-2", ".", -2},
-      {"3 m3/dk", ".", 3},
-      {"0.76", ".", 0.76},
-      {"0.04", ".", 0.04},
-      {"", ".", 0},
-      {"abc", ".", 0},
-      {" \t7", ".", 7},
-      {"+4", ".", 4},
-      {".5", ".", 0.5},
-      {"5.", ".", 5},
-      {"-.5", ".", -0.5},
-      {"1.2.3", ".", 1.2},
-      {"1e3", ".", 1},
-      {"0x10", ".", 0},
-      {"-", ".", 0},
-      {"+", ".", 0},
-      {".", ".", 0},
-      {"- 5", ".", 0},
-      {"\n5", ".", 0},
-      {"\xD9\xA1\xD9\xA2", ".", 0},  // Arabic-Indic digits are not digits here
+      {"12", ".", 12},     {"12.5 m3", ".", 12.5},
+      {"-2", ".", -2},     {"3 m3/dk", ".", 3},
+      {"0.76", ".", 0.76}, {"0.04", ".", 0.04},
+      {"", ".", 0},        {"abc", ".", 0},
+      {" \t7", ".", 7},    {"+4", ".", 4},
+      {".5", ".", 0.5},    {"5.", ".", 5},
+      {"-.5", ".", -0.5},  {"1.2.3", ".", 1.2},
+      {"1e3", ".", 1},     {"0x10", ".", 0},
+      {"-", ".", 0},       {"+", ".", 0},
+      {".", ".", 0},       {"- 5", ".", 0},
+      {"\n5", ".", 0},     {"\xD9\xA1\xD9\xA2", ".", 0},  // Arabic-Indic digits are not digits here
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("text: \"" + c.text + "\"");
@@ -67,7 +56,9 @@ TEST(ParseLeadingNumber, HonoursTheUsersSeparatorBesideThePoint) {
       {"1.000,5", ",", 1},
       {"1,000.5", ",", 1},
       // A separator of more than one byte, as QLocale gives for Arabic.
-      {"2\xD9\xAB" "5", "\xD9\xAB", 2.5},
+      {"2\xD9\xAB"
+       "5",
+       "\xD9\xAB", 2.5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("text: \"" + c.text + "\", separator: \"" + c.separator + "\"");

@@ -34,8 +34,8 @@ struct Run {
 
 void ExpectOutcome(CompressorKind kind, const Run& run, const Outcome& expected) {
   SCOPED_TRACE(std::string(kind == CompressorKind::Screw ? "screw" : "piston") + ", flow \"" +
-               run.flow + "\", pressure \"" + run.pressure + "\", separator \"" +
-               run.separator + "\"");
+               run.flow + "\", pressure \"" + run.pressure + "\", separator \"" + run.separator +
+               "\"");
   const SizingState state =
       SizeReceiver(kind, SizingInputs{run.powerClass, run.flow, run.pressure}, run.separator);
   EXPECT_EQ(state.PressureDifference, expected.pressure);
@@ -56,12 +56,9 @@ TEST(SizeReceiver, GivesTheWorkedRunsUnderAPointSetting) {
   ExpectRuns({
       {PowerClass::Class1, "3", "1", ".", {1, 0.5F, "0.5"}, {1, 1.5F, "1.5"}},
       {PowerClass::Class3, "10", "0.5", ".", {0.5F, 5, "5.0"}, {0.5F, 15, "15.0"}},
-      {PowerClass::Class4, "4", "0.9", ".", {0.9F, 1.4814816F, "1.48"},
-       {0.9F, 4.4444447F, "4.44"}},
-      {PowerClass::Class1, "6", "0.76", ".", {0.8F, 1.25F, "1.25"},
-       {0.76F, 3.9473684F, "3.95"}},
-      {PowerClass::Class5, "12", "2.1", ".", {2.1F, 2.857143F, "2.86"},
-       {2.1F, 8.571429F, "8.57"}},
+      {PowerClass::Class4, "4", "0.9", ".", {0.9F, 1.4814816F, "1.48"}, {0.9F, 4.4444447F, "4.44"}},
+      {PowerClass::Class1, "6", "0.76", ".", {0.8F, 1.25F, "1.25"}, {0.76F, 3.9473684F, "3.95"}},
+      {PowerClass::Class5, "12", "2.1", ".", {2.1F, 2.857143F, "2.86"}, {2.1F, 8.571429F, "8.57"}},
       {PowerClass::None, "2", "1", ".", {1, 2, "2.0"}, {1, 6, "6.0"}},
       {PowerClass::Class1, "", "1", ".", {1, 0, "0.0"}, {1, 0, "0.0"}},
       {PowerClass::Class2, "5", "0", ".", {0, 0, "0.0"}, {0, 0, "0.0"}},
@@ -76,8 +73,7 @@ TEST(SizeReceiver, TellsThePressureReadingsApart) {
       {PowerClass::Class1, "1", "0.04", ".", {0, 0, "0.0"}, {0.04F, 12.5F, "12.5"}},
       // A stored volume of exactly 0.625 is a tie.
       {PowerClass::Class1, "1", "0.8", ".", {0.8F, 0.20833333F, "0.21"}, {0.8F, 0.625F, "0.63"}},
-      {PowerClass::Class2, "7", "1.25", ".", {1.3F, 1.0769231F, "1.08"},
-       {1.25F, 3.36F, "3.36"}},
+      {PowerClass::Class2, "7", "1.25", ".", {1.3F, 1.0769231F, "1.08"}, {1.25F, 3.36F, "3.36"}},
       // A flow of minus zero gives no minus sign on the result.
       {PowerClass::Class1, "-0", "1", ".", {1, -0.0F, "0.0"}, {1, -0.0F, "0.0"}},
   });
@@ -110,8 +106,7 @@ TEST(SizeReceiver, RoundsToSingleWhereTheRuleDoes) {
 TEST(SizeReceiver, ReadsTheCommaUnderACommaSetting) {
   ExpectRuns({
       {PowerClass::Class3, "10", "0,5", ",", {0.5F, 5, "5,0"}, {0.5F, 15, "15,0"}},
-      {PowerClass::Class1, "6", "0,76", ",", {0.8F, 1.25F, "1,25"},
-       {0.76F, 3.9473684F, "3,95"}},
+      {PowerClass::Class1, "6", "0,76", ",", {0.8F, 1.25F, "1,25"}, {0.76F, 3.9473684F, "3,95"}},
       {PowerClass::Class3, "10", "1,5", ",", {1.5F, 1.6666666F, "1,67"}, {1.5F, 5, "5,0"}},
       {PowerClass::Class3, "2,5", "1", ",", {1, 0.625F, "0,63"}, {1, 1.875F, "1,88"}},
       // The point still reads under a comma setting.
@@ -177,10 +172,9 @@ TEST(SizeReceiver, GivesNoVolumeBeyondSinglePrecision) {
 
 TEST(SizeReceiver, KeepsTheLargestSingleWithinRange) {
   // Flow × 5 ÷ (10 × 0.5) is the flow again: the largest single, not infinity.
-  const SizingState state =
-      SizeReceiver(CompressorKind::Screw,
-                   SizingInputs{PowerClass::Class5, "340282346638528859811704183484516925440", "0.5"},
-                   ".");
+  const SizingState state = SizeReceiver(
+      CompressorKind::Screw,
+      SizingInputs{PowerClass::Class5, "340282346638528859811704183484516925440", "0.5"}, ".");
   ASSERT_TRUE(state.StorageVolume.has_value());
   EXPECT_EQ(*state.StorageVolume, std::numeric_limits<float>::max());
 }

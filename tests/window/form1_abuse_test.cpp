@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
 #include <memory>
 
 #include "form1.h"
@@ -85,6 +84,7 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
   QTest::addColumn<QString>("screw");
   QTest::addColumn<QString>("piston");
 
+  // clang-format off
   QTest::newRow("plain") << QByteArray("10") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("invalid UTF-8 before the flow")
       << QByteArray("\xff\xfe" "10") << QByteArray("0.5") << "0.0" << "0.0";
@@ -106,6 +106,7 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
       << QByteArray("10\xf0\x9f\x98\x80") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("emoji instead of the pressure")
       << QByteArray("10") << QByteArray("\xf0\x9f\x92\xa8") << "0.0" << "0.0";
+  // clang-format on
 }
 
 void Form1AbuseTest::pastedTextIsReadByTheRules() {
@@ -131,10 +132,12 @@ void Form1AbuseTest::tenMegabyteTextsInBothFields_data() {
   const QString digits(kTenMegabytes, QLatin1Char('7'));
   const QString zeros(kTenMegabytes, QLatin1Char('0'));
   const QString letters(kTenMegabytes, QLatin1Char('x'));
+  // clang-format off
   QTest::newRow("digits in both") << digits << digits << "" << "";
   QTest::newRow("leading zeros in both") << zeros + "10" << zeros + "0.5" << "5.0" << "15.0";
   QTest::newRow("long fractions") << "10." + zeros << "0.5" + zeros << "5.0" << "15.0";
   QTest::newRow("letters after numbers") << "10" + letters << "0.5" + letters << "0.0" << "15.0";
+  // clang-format on
 }
 
 void Form1AbuseTest::tenMegabyteTextsInBothFields() {

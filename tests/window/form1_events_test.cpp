@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
 #include <memory>
 
 #include "form1.h"
@@ -70,15 +69,15 @@ void Form1EventsTest::Press(const QString& button, bool withSpace) {
   }
 }
 
-QString Form1EventsTest::Shown() const {
-  return Find<QLabel>(QStringLiteral("Label8"))->text();
-}
+QString Form1EventsTest::Shown() const { return Find<QLabel>(QStringLiteral("Label8"))->text(); }
 
 void Form1EventsTest::loadFillsThePressureList_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<QString>("separator");
+  // clang-format off
   QTest::newRow("point") << "en_US" << ".";
   QTest::newRow("comma") << "tr_TR" << ",";
+  // clang-format on
 }
 
 void Form1EventsTest::loadFillsThePressureList() {
@@ -104,6 +103,7 @@ void Form1EventsTest::clickShowsTheVolume_data() {
   QTest::addColumn<QString>("screw");
   QTest::addColumn<QString>("piston");
 
+  // clang-format off
   QTest::newRow("initial state, point") << "en_US" << "Option1" << "" << "1" << "0.0" << "0.0";
   QTest::newRow("initial state, comma") << "tr_TR" << "Option1" << "" << "1" << "0,0" << "0,0";
   QTest::newRow("30-55 kW") << "en_US" << "Option3" << "10" << "0.5" << "5.0" << "15.0";
@@ -123,6 +123,7 @@ void Form1EventsTest::clickShowsTheVolume_data() {
   QTest::newRow("point under comma") << "tr_TR" << "Option3" << "10" << "0.5" << "5,0" << "15,0";
   QTest::newRow("words after pressure") << "en_US" << "Option3" << "10" << "0.5 bar" << "0.0"
                                         << "15.0";
+  // clang-format on
 }
 
 void Form1EventsTest::clickShowsTheVolume() {
@@ -146,9 +147,11 @@ void Form1EventsTest::pickedEntryUnderACommaSetting_data() {
   QTest::addColumn<int>("entry");
   QTest::addColumn<QString>("screw");
   QTest::addColumn<QString>("piston");
+  // clang-format off
   QTest::newRow("0,5") << 0 << "5,0" << "15,0";
   QTest::newRow("1,5") << 10 << "1,67" << "5,0";
   QTest::newRow("2,1") << 16 << "1,19" << "3,57";
+  // clang-format on
 }
 
 void Form1EventsTest::pickedEntryUnderACommaSetting() {
@@ -179,10 +182,12 @@ void Form1EventsTest::noVolumeClearsTheResult_data() {
   QTest::addColumn<QString>("flow");
   QTest::addColumn<QString>("pressure");
   const QString beyondSingle = QStringLiteral("1") + QString(39, QLatin1Char('0'));
+  // clang-format off
   QTest::newRow("flow beyond single") << beyondSingle << "1";
   QTest::newRow("pressure beyond single") << "1" << beyondSingle;
   QTest::newRow("volume beyond single") << "340282346638528859811704183484516925440"
                                         << "0.1";
+  // clang-format on
 }
 
 void Form1EventsTest::noVolumeClearsTheResult() {

@@ -8,12 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-
 #include <algorithm>
 #include <limits>
 #include <memory>
@@ -104,7 +103,9 @@ void Form1LayoutTest::controlsStandAsDesigned_data() {
 
   const auto row = [](const char* name, const char* className, const char* container,
                       const QString& caption, QRect twips) {
+    // clang-format off
     QTest::newRow(name) << className << container << caption << twips;
+    // clang-format on
   };
   row("Label3", "QLabel", "Form1", "Kompresör Gücü :", {120, 240, 1335, 255});
   row("Option1", "QRadioButton", "Form1", "4-7.5 kW", {1560, 240, 975, 255});
@@ -112,8 +113,8 @@ void Form1LayoutTest::controlsStandAsDesigned_data() {
   row("Option3", "QRadioButton", "Form1", "30-55 kW", {3720, 240, 1095, 255});
   row("Option4", "QRadioButton", "Form1", "60-90 kW", {4800, 240, 1095, 255});
   row("Option5", "QRadioButton", "Form1", "110-160 KW", {6000, 240, 1215, 255});
-  row("Label4", "QLabel", "Form1", "Kompresörün Serbest Hava Debisi (FAD) :",
-      {120, 600, 3015, 255});
+  row("Label4", "QLabel", "Form1",
+      "Kompresörün Serbest Hava Debisi (FAD) :", {120, 600, 3015, 255});
   row("Text1", "QLineEdit", "Form1", "", {3240, 600, 615, 285});
   row("Label5", "QLabel", "Form1", "m3/dk", {4080, 600, 495, 255});
   row("Label6", "QLabel", "Form1", "Kesme ve Yükleme Basınçları Farkı :", {120, 960, 2655, 255});
@@ -122,8 +123,7 @@ void Form1LayoutTest::controlsStandAsDesigned_data() {
   row("Frame1", "QGroupBox", "Form1", "Toplam Depolama Hacmi >=", {4920, 600, 2415, 615});
   row("Label8", "QLabel", "Frame1", "", {120, 240, 735, 255});
   row("Label9", "QLabel", "Frame1", "m3  (tank+borular)", {960, 240, 1335, 255});
-  row("Command1", "QPushButton", "Form1", "Vidalı Kompresör için Hesapla",
-      {4680, 1440, 2655, 375});
+  row("Command1", "QPushButton", "Form1", "Vidalı Kompresör için Hesapla", {4680, 1440, 2655, 375});
   row("Command2", "QPushButton", "Form1", "Pistonlu Kompresör için Hesapla",
       {120, 1440, 2655, 375});
   row("Label25", "QLabel", "Form1", "Velmora 1.00", {2880, 1560, 1695, 255});
@@ -228,7 +228,9 @@ void Form1LayoutTest::inputsKeepNoQtDefaultsTheyShouldNot() {
 void Form1LayoutTest::oneOptionIsSelectedAtATime_data() {
   QTest::addColumn<QString>("clicked");
   for (const char* name : {"Option5", "Option2", "Option3", "Option4", "Option1"}) {
+    // clang-format off
     QTest::newRow(name) << name;
+    // clang-format on
   }
 }
 
@@ -245,11 +247,13 @@ void Form1LayoutTest::oneOptionIsSelectedAtATime() {
 void Form1LayoutTest::enterAndEscapeStartNothing_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<int>("key");
+  // clang-format off
   QTest::newRow("Enter in Text1") << "Text1" << int(Qt::Key_Return);
   QTest::newRow("keypad Enter in Text1") << "Text1" << int(Qt::Key_Enter);
   QTest::newRow("Enter in Combo1") << "Combo1" << int(Qt::Key_Return);
   QTest::newRow("Escape in Text1") << "Text1" << int(Qt::Key_Escape);
   QTest::newRow("Escape on Option1") << "Option1" << int(Qt::Key_Escape);
+  // clang-format on
 }
 
 void Form1LayoutTest::enterAndEscapeStartNothing() {
