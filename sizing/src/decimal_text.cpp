@@ -45,17 +45,6 @@ Number WithSign(bool negative, Number magnitude) {
   return negative ? -magnitude : magnitude;
 }
 
-void IncrementLastDigit(std::string& digits, bool& carry) {
-  for (auto digit = digits.rbegin(); carry && digit != digits.rend(); ++digit) {
-    if (*digit == '9') {
-      *digit = '0';
-    } else {
-      ++*digit;
-      carry = false;
-    }
-  }
-}
-
 bool IsAllZeros(std::string_view digits) {
   return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
 }
@@ -106,17 +95,31 @@ ScannedDecimal ScanDecimal(std::string_view text, std::string_view decimalSepara
 }
 
 RoundedDecimal RoundHalfAwayFromZero(const DecimalView& number, std::size_t places) {
-  RoundedDecimal rounded{number.negative, std::string(TrimLeadingZeros(number.integerDigits)),
-                         std::string(number.fractionDigits.substr(0, places))};
-  rounded.fractionDigits.resize(places, '0');
+  const std::string_view integer = TrimLeadingZeros(number.integerDigits);
+  const std::string_view fraction = number.fractionDigits.substr(0, places);
+  RoundedDecimal rounded;
+  rounded.negative_ = number.negative;
+  // One place in front for a carry out of the leading digit.
+  char* const first = rounded.digits_.data() + 1;
+  char* last = std::copy(integer.begin(), integer.end(), first);
+  last = std::copy(fraction.begin(), fraction.end(), last);
+  last = std::fill_n(last, places - fraction.size(), '0');
+
   // The sign is kept apart, so rounding the magnitude up is away from zero.
   bool carry = number.fractionDigits.size() > places && number.fractionDigits[places] >= '5';
-  IncrementLastDigit(rounded.fractionDigits, carry);
-  IncrementLastDigit(rounded.integerDigits, carry);
-  if (carry) rounded.integerDigits.insert(rounded.integerDigits.begin(), '1');
-  if (IsAllZeros(rounded.integerDigits) && IsAllZeros(rounded.fractionDigits)) {
-    rounded.negative = false;
+  for (char* digit = last; carry && digit != first;) {
+    --digit;
+    carry = *digit == '9';
+    *digit = carry ? '0' : static_cast<char>(*digit + 1);
   }
+  char* begin = first;
+  if (carry) *--begin = '1';
+
+  const std::size_t length = static_cast<std::size_t>(last - begin);
+  std::copy(begin, last, rounded.digits_.data());
+  rounded.length_ = length;
+  rounded.integerLength_ = length - places;
+  if (IsAllZeros({rounded.digits_.data(), length})) rounded.negative_ = false;
   return rounded;
 }
 
@@ -141,12 +144,17 @@ double DecimalToDouble(const DecimalView& number) {
 }
 
 float DecimalToSingle(const RoundedDecimal& number) {
-  std::string text = number.integerDigits.empty() ? "0" : number.integerDigits;
-  if (!number.fractionDigits.empty()) {
-    text += '.';
-    text += number.fractionDigits;
+  std::array<char, RoundedDecimal::kMaxIntegerDigits + 3 + RoundedDecimal::kMaxPlaces> text{};
+  char* last = text.data();
+  *last++ = '0';  // from_chars wants a digit before the point; a zero never hurts
+  last = std::copy(number.integerDigits().begin(), number.integerDigits().end(), last);
+  if (!number.fractionDigits().empty()) {
+    *last++ = '.';
+    last = std::copy(number.fractionDigits().begin(), number.fractionDigits().end(), last);
   }
-  return WithSign(number.negative, FromUnsignedText<float>(text, !number.integerDigits.empty()));
+  const std::string_view digits(text.data(), static_cast<std::size_t>(last - text.data()));
+  return WithSign(number.negative(),
+                  FromUnsignedText<float>(digits, !number.integerDigits().empty()));
 }
 
 }  // namespace sizing::detail

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "sizing/number_pattern.h"
 
 // Decimal numbers handled as their digit strings, so that rounding happens on
 // the decimal the user typed or saw, never on a binary approximation of it.
@@ -35,15 +38,33 @@ std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingZeros(std::string_view digits);
 
 // A decimal with exactly as many fraction digits as it was rounded to, and
-// no leading zeros in its integer part (so zero has an empty one).
-struct RoundedDecimal {
-  bool negative = false;
-  std::string integerDigits;
-  std::string fractionDigits;
+// no leading zeros in its integer part (so zero has an empty one). It lives
+// in a buffer of its own: every caller rounds a number that fits a single.
+class RoundedDecimal {
+ public:
+  // The most integer digits a single has, and the most decimals a pattern
+  // may ask for.
+  static constexpr std::size_t kMaxIntegerDigits = 39;
+  static constexpr std::size_t kMaxPlaces = NumberPattern::kMaxDecimals;
+
+  bool negative() const { return negative_; }
+  std::string_view integerDigits() const { return {digits_.data(), integerLength_}; }
+  std::string_view fractionDigits() const {
+    return {digits_.data() + integerLength_, length_ - integerLength_};
+  }
+
+ private:
+  friend RoundedDecimal RoundHalfAwayFromZero(const DecimalView& number, std::size_t places);
+
+  std::array<char, kMaxIntegerDigits + 1 + kMaxPlaces> digits_{};
+  std::size_t length_ = 0;
+  std::size_t integerLength_ = 0;
+  bool negative_ = false;
 };
 
 // Rounds half away from zero to `places` decimals; a result of zero is never
-// negative.
+// negative. The number's integer part, leading zeros aside, has at most
+// RoundedDecimal::kMaxIntegerDigits digits, and places is at most kMaxPlaces.
 RoundedDecimal RoundHalfAwayFromZero(const DecimalView& number, std::size_t places);
 
 // The nearest double or single to the decimal; beyond the type's range,

@@ -1,5 +1,6 @@
 #include "sizing/format_by_pattern.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,66 +10,77 @@
 namespace sizing {
 namespace {
 
-// A single's shortest round-trip decimal, spelt out in positional form.
-struct PositionalDigits {
-  bool negative = false;
-  std::string integerDigits;
-  std::string fractionDigits;
-};
+// A single's shortest round-trip decimal, spelt out in positional form in a
+// buffer of its own: the widest has 39 digits before the point (the largest
+// single) or 53 after it (the smallest subnormals), so no allocation is needed.
+class PositionalDigits {
+ public:
+  explicit PositionalDigits(float value) {
+    // Scientific form keeps the digits apart from the scale, whatever the
+    // magnitude: "-1.4814816e+00", "3.4028235e+38", "1e-45".
+    std::array<char, 32> scientific{};
+    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                                       value, std::chars_format::scientific);
+    std::string_view text(scientific.data(),
+                          static_cast<std::size_t>(written.ptr - scientific.data()));
+    negative_ = text.starts_with('-');
+    if (negative_) text.remove_prefix(1);
+    const std::size_t exponentAt = text.find('e');
+    std::string_view exponentText = text.substr(exponentAt + 1);
+    if (exponentText.starts_with('+')) exponentText.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
 
-PositionalDigits ShortestDecimal(float value) {
-  // Scientific form keeps the digits apart from the scale, whatever the
-  // magnitude: "-1.4814816e+00", "3.4028235e+38", "1e-45".
-  std::array<char, 32> buffer{};
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                     std::chars_format::scientific);
-  std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-
-  PositionalDigits positional;
-  positional.negative = text.starts_with('-');
-  if (positional.negative) text.remove_prefix(1);
-  const std::size_t exponentAt = text.find('e');
-  std::string digits(text.substr(0, exponentAt));
-  if (digits.size() > 1) digits.erase(1, 1);  // the point after the first digit
-
-  std::string_view exponentText = text.substr(exponentAt + 1);
-  if (exponentText.starts_with('+')) exponentText.remove_prefix(1);
-  int exponent = 0;
-  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-
-  if (exponent >= 0) {
-    const auto integerLength = static_cast<std::size_t>(exponent) + 1;
-    positional.integerDigits = digits.substr(0, integerLength);
-    positional.integerDigits.resize(integerLength, '0');
-    if (digits.size() > integerLength) positional.fractionDigits = digits.substr(integerLength);
-  } else {
-    positional.fractionDigits.assign(static_cast<std::size_t>(-exponent - 1), '0');
-    positional.fractionDigits += digits;
+    // Leading zeros of a value below one, then the significant digits, then
+    // the zeros that scale a large value up to its integer length.
+    std::size_t length = exponent < 0 ? static_cast<std::size_t>(-exponent - 1) : 0;
+    std::fill_n(buffer_.begin(), length, '0');
+    for (const char c : text.substr(0, exponentAt)) {
+      if (c != '.') buffer_[length++] = c;
+    }
+    integerLength_ = exponent < 0 ? 0 : static_cast<std::size_t>(exponent) + 1;
+    if (length < integerLength_) {
+      std::fill(buffer_.begin() + static_cast<std::ptrdiff_t>(length),
+                buffer_.begin() + static_cast<std::ptrdiff_t>(integerLength_), '0');
+      length = integerLength_;
+    }
+    length_ = length;
   }
-  return positional;
-}
+
+  detail::DecimalView View() const {
+    const std::string_view digits(buffer_.data(), length_);
+    return {negative_, digits.substr(0, integerLength_), digits.substr(integerLength_), {}, {}};
+  }
+
+ private:
+  std::array<char, 64> buffer_{};
+  std::size_t length_ = 0;
+  std::size_t integerLength_ = 0;
+  bool negative_ = false;
+};
 
 }  // namespace
 
 std::string FormatByPattern(float value, NumberPattern pattern, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) return {};
-  const PositionalDigits shortest = ShortestDecimal(value);
-  const detail::DecimalView view{
-      shortest.negative, shortest.integerDigits, shortest.fractionDigits, {}, {}};
-  detail::RoundedDecimal rounded = detail::RoundHalfAwayFromZero(view, pattern.maxDecimals());
+  const PositionalDigits shortest(value);
+  const detail::RoundedDecimal rounded =
+      detail::RoundHalfAwayFromZero(shortest.View(), pattern.maxDecimals());
 
-  std::string& fraction = rounded.fractionDigits;
-  while (fraction.size() > pattern.minDecimals() && fraction.back() == '0') fraction.pop_back();
-  const std::size_t integerPadding = pattern.minIntegerDigits() > rounded.integerDigits.size()
-                                         ? pattern.minIntegerDigits() - rounded.integerDigits.size()
+  std::string_view fraction = rounded.fractionDigits();
+  while (fraction.size() > pattern.minDecimals() && fraction.back() == '0') {
+    fraction.remove_suffix(1);
+  }
+  const std::string_view integer = rounded.integerDigits();
+  const std::size_t integerPadding = pattern.minIntegerDigits() > integer.size()
+                                         ? pattern.minIntegerDigits() - integer.size()
                                          : 0;
 
   std::string text;
-  text.reserve(1 + integerPadding + rounded.integerDigits.size() + decimalSeparator.size() +
-               fraction.size());
-  if (rounded.negative) text += '-';
+  text.reserve(1 + integerPadding + integer.size() + decimalSeparator.size() + fraction.size());
+  if (rounded.negative()) text += '-';
   text.append(integerPadding, '0');
-  text += rounded.integerDigits;
+  text += integer;
   if (!fraction.empty()) {
     text += decimalSeparator;
     text += fraction;

@@ -33,7 +33,10 @@ class NumberPattern {
     if (pattern[i] != '\0' || minIntegerDigits_ == 0) {
       throw "a number pattern is '#'*, '0'+, then optionally '.', '0'*, '#'*";
     }
+    if (maxDecimals_ > kMaxDecimals) throw "a number pattern has at most nine decimals";
   }
+
+  static constexpr std::size_t kMaxDecimals = 9;
 
   constexpr std::size_t minIntegerDigits() const { return minIntegerDigits_; }
   constexpr std::size_t minDecimals() const { return minDecimals_; }
