@@ -49,9 +49,9 @@ bool IsAllZeros(std::string_view digits) {
   return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
 }
 
-}  // namespace
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
 
 std::string_view TrimLeadingBlanks(std::string_view text) {
   const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,6 @@ struct ScannedDecimal {
 // digit is needed; otherwise nothing is consumed.
 ScannedDecimal ScanDecimal(std::string_view text, std::string_view decimalSeparator);
 
-bool IsBlank(char c);
 std::string_view TrimLeadingBlanks(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingZeros(std::string_view digits);
@@ -44,7 +44,7 @@ class RoundedDecimal {
  public:
   // The most integer digits a single has, and the most decimals a pattern
   // may ask for.
-  static constexpr std::size_t kMaxIntegerDigits = 39;
+  static constexpr std::size_t kMaxIntegerDigits = std::numeric_limits<float>::max_exponent10 + 1;
   static constexpr std::size_t kMaxPlaces = NumberPattern::kMaxDecimals;
 
   bool negative() const { return negative_; }

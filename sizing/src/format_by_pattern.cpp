@@ -72,9 +72,8 @@ std::string FormatByPattern(float value, NumberPattern pattern, std::string_view
     fraction.remove_suffix(1);
   }
   const std::string_view integer = rounded.integerDigits();
-  const std::size_t integerPadding = pattern.minIntegerDigits() > integer.size()
-                                         ? pattern.minIntegerDigits() - integer.size()
-                                         : 0;
+  const std::size_t integerPadding =
+      pattern.minIntegerDigits() > integer.size() ? pattern.minIntegerDigits() - integer.size() : 0;
 
   std::string text;
   text.reserve(1 + integerPadding + integer.size() + decimalSeparator.size() + fraction.size());

@@ -11,10 +11,10 @@ float NormalizePressureText(std::string_view text, std::string_view decimalSepar
   const detail::ScannedDecimal scanned = detail::ScanDecimal(trimmed, decimalSeparator);
   if (scanned.length == 0 || scanned.length != trimmed.size()) return 0.0F;
 
-  // No single has more integer digits than this; deciding it here keeps a
-  // pasted megabyte of digits from being copied into the rounding.
-  constexpr std::size_t kMaxIntegerDigits = std::numeric_limits<float>::max_exponent10 + 1;
-  if (detail::TrimLeadingZeros(scanned.number.integerDigits).size() > kMaxIntegerDigits) {
+  // No single has more integer digits than the rounding holds; deciding it
+  // here keeps a pasted megabyte of digits out of the rounding's buffer.
+  if (detail::TrimLeadingZeros(scanned.number.integerDigits).size() >
+      detail::RoundedDecimal::kMaxIntegerDigits) {
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
     return scanned.number.negative ? -kInfinity : kInfinity;
   }
