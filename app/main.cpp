@@ -1,13 +1,16 @@
 #include <QApplication>
 
+#include "application.h"
+#include "command_line.h"
 #include "form1.h"
-#include "velmora_version.h"
+#include "startup_failure.h"
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> status = velmora::AnswerCommandLine(argc, argv)) return *status;
+  velmora::StartupFailureGuard startupGuard;
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Velmora"));
-  QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
+  startupGuard.Release();
+  velmora::SetUpApplication(app);
   Form1 window;
   window.show();
   return QApplication::exec();

@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+
+namespace velmora {
+
+// Names the program to the desktop (task bars tie the window to its launcher
+// through these) and loads Qt's own translations for the user's languages,
+// so that standard menus and dialogs speak the window's language.
+void SetUpApplication(QApplication& app);
+
+}  // namespace velmora

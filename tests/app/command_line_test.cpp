@@ -1,0 +1,52 @@
+#include <QTest>
+
+#include "command_line.h"
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void answers_data();
+  void answers();
+};
+
+void CommandLineTest::answers_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("status");  // -1: the window opens
+  QTest::addColumn<QString>("output");
+  QTest::addColumn<QString>("error");
+  const auto row = [](const char* name, const QStringList& arguments, int status,
+                      const QString& output, const QString& error) {
+    QTest::newRow(name) << (QStringList{"/usr/bin/velmora"} + arguments) << status << output
+                        << error;
+  };
+  row("nothing", {}, -1, "", "");
+  row("--version", {"--version"}, 0, "Velmora 1.00\n", "");
+  row("-v", {"-v"}, 0, "Velmora 1.00\n", "");
+  row("--help", {"--help"}, 0, "Usage: velmora [options]", "");
+  row("-h beside an unknown option", {"--frobnicate", "-h"}, 0, "Usage: velmora [options]", "");
+  row("Qt's -platform", {"-platform", "offscreen"}, -1, "", "");
+  row("Qt's --style=", {"--style=fusion"}, -1, "", "");
+  row("Qt's -reverse and -display", {"-reverse", "-display", ":1"}, -1, "", "");
+  row("unknown option", {"--frobnicate"}, 2, "",
+      "velmora: unknown option 'frobnicate'; see 'velmora --help'\n");
+  row("stray argument", {"10"}, 2, "", "velmora: unexpected argument '10'; see 'velmora --help'\n");
+}
+
+void CommandLineTest::answers() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, status);
+  QFETCH(QString, output);
+  QFETCH(QString, error);
+  const velmora::CommandLineAnswer answer = velmora::ReadCommandLine(arguments);
+  QCOMPARE(answer.exitStatus.value_or(-1), status);
+  if (output.isEmpty()) {
+    QCOMPARE(answer.standardOutput, QString());
+  } else {
+    QVERIFY2(answer.standardOutput.startsWith(output), qPrintable(answer.standardOutput));
+  }
+  QCOMPARE(answer.standardError, error);
+}
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
