@@ -12,7 +12,9 @@ foreach(file
     share/metainfo/io.github.velmora.Velmora.metainfo.xml
     share/icons/hicolor/32x32/apps/io.github.velmora.Velmora.png
     share/icons/hicolor/scalable/apps/io.github.velmora.Velmora.svg
-    share/doc/velmora/LICENSE)
+    share/doc/velmora/copyright
+    share/doc/velmora/changelog.gz
+    share/man/man1/velmora.1.gz)
   if(NOT EXISTS "${STAGE}/${file}")
     message(FATAL_ERROR "missing from the install tree: ${file}")
   endif()

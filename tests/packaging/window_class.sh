@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Opens the installed program on a private Xvfb display and checks what a task
+# bar sees: a window titled "Velmora" whose WM_CLASS class is the desktop
+# entry's StartupWMClass (so the running window is tied to its launcher).
+#   window_class.sh PATH/TO/velmora PATH/TO/entry.desktop
+set -euo pipefail
+program=$1
+entry=$2
+scratch=$(mktemp -d)
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+xvfb=$!
+trap 'kill "${velmora:-}" "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$scratch/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+XDG_RUNTIME_DIR=$scratch "$program" &
+velmora=$!
+window=$(timeout 20 xdotool search --sync --name '^Velmora$' | head -n1)
+class=$(xprop -id "$window" WM_CLASS | sed -E 's/.*= "([^"]*)", "([^"]*)"/\2/')
+wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
+echo "window $window: WM_CLASS class '$class'; the desktop entry's StartupWMClass '$wanted'"
+[ -n "$wanted" ] && [ "$class" = "$wanted" ]
