@@ -49,7 +49,11 @@ bool IsAllZeros(std::string_view digits) {
   return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A cell copied from a spreadsheet ends in a line break ("1,5\r\n"), so the
+// other ASCII white space counts as blank too.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 }  // namespace
 

@@ -33,6 +33,7 @@ struct ScannedDecimal {
 // digit is needed; otherwise nothing is consumed.
 ScannedDecimal ScanDecimal(std::string_view text, std::string_view decimalSeparator);
 
+// Blanks are the ASCII white space: space, tab, CR, LF, vertical tab, form feed.
 std::string_view TrimLeadingBlanks(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingZeros(std::string_view digits);

@@ -53,6 +53,8 @@ TEST(NormalizePressureText, RoundsTheTypedDecimalToOnePlace) {
 TEST(NormalizePressureText, AcceptsBlanksSignAndBareMarks) {
   ExpectNormalized({
       {" \t0.5 \t", ".", 0.5F},
+      {"1,5\r\n", ",", 1.5F},  // a pasted spreadsheet cell
+      {"\v\f0.76\n", ".", 0.8F},
       {"+1.5", ".", 1.5F},
       {".5", ".", 0.5F},
       {"5.", ".", 5.0F},
@@ -73,6 +75,7 @@ TEST(NormalizePressureText, ReadsZeroForWhatIsNotANumber) {
       {"1,5", ".", 0.0F},
       {"1.000,5", ",", 0.0F},
       {"1.2.3", ".", 0.0F},
+      {"1\n5", ".", 0.0F},
       {"--1", ".", 0.0F},
       {"1e3", ".", 0.0F},
       {"\xD9\xA1", ".", 0.0F},

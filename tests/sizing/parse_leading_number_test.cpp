@@ -32,7 +32,8 @@ TEST(ParseLeadingNumber, ReadsTheNumberATextBeginsWith) {
       {"1e3", ".", 1},     {"0x10", ".", 0},
       {"-", ".", 0},       {"+", ".", 0},
       {".", ".", 0},       {"- 5", ".", 0},
-      {"\n5", ".", 0},     {"\xD9\xA1\xD9\xA2", ".", 0},  // Arabic-Indic digits are not digits here
+      {"\r\n\v\f5", ".", 5}, {"1,5\r\n", ",", 1.5},  // a pasted spreadsheet cell
+      {"1\n5", ".", 1},    {"\xD9\xA1\xD9\xA2", ".", 0},  // Arabic-Indic digits are not digits here
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("text: \"" + c.text + "\"");

@@ -111,6 +111,9 @@ TEST(SizeReceiver, ReadsTheCommaUnderACommaSetting) {
       {PowerClass::Class3, "2,5", "1", ",", {1, 0.625F, "0,63"}, {1, 1.875F, "1,88"}},
       // The point still reads under a comma setting.
       {PowerClass::Class3, "10", "0.5", ",", {0.5F, 5, "5,0"}, {0.5F, 15, "15,0"}},
+      // Cells pasted from a spreadsheet end in a line break.
+      {PowerClass::Class3, "10\r\n", "0,5\r\n", ",", {0.5F, 5, "5,0"}, {0.5F, 15, "15,0"}},
+      {PowerClass::Class3, "10\n", "1,5\n", ",", {1.5F, 1.6666666F, "1,67"}, {1.5F, 5, "5,0"}},
   });
 }
 

@@ -4,7 +4,8 @@
 
 namespace sizing {
 
-// Reads the number a text begins with: blanks, an optional sign, digits with
+// Reads the number a text begins with: blanks (ASCII white space, line
+// breaks included), an optional sign, digits with
 // at most one decimal mark (the point, or the user's separator). Whatever
 // follows is ignored, so "12.5 m3" reads 12.5. A text without a leading
 // number reads 0; beyond the double range gives infinity of its sign, below
