@@ -8,6 +8,7 @@
 #ifdef VELMORA_BARE_WINDOW
 #include <QLabel>
 #else
+#include "application.h"
 #include "form1.h"
 #endif
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
 #ifdef VELMORA_BARE_WINDOW
   QLabel window(QStringLiteral("Velmora"));
 #else
+  velmora::SetUpApplication(app);
   Form1 window;
 #endif
   window.show();

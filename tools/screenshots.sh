@@ -1,12 +1,38 @@
 #!/usr/bin/env bash
-# Renders the window offscreen into docs/: as it opens, and with a result
-# under Turkish settings. Look at both after any change to the window.
+# Renders what users see into docs/: the real window with its title bar
+# under a small window manager, and offscreen renders of a result, the
+# standard and the result's menus in Turkish, and a high-contrast scheme.
+# Look at each after any change to the window. Needs Xvfb, openbox, xdotool
+# and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset default >/dev/null
-cmake --build --preset default --target window_screenshot
-export QT_QPA_PLATFORM=offscreen
+cmake --build --preset default --target velmora window_screenshot
+
 shot=build/default/tools/window_screenshot
-"$shot" docs/window.png en_US
-"$shot" docs/window-result.png tr_TR 10 0,5 Option3 Command1
-echo "Wrote docs/window.png and docs/window-result.png"
+QT_QPA_PLATFORM=offscreen "$shot" docs/window-result.png --locale tr_TR \
+  --flow 10 --pressure 0,5 --option Option3 --press Command1
+QT_QPA_PLATFORM=offscreen "$shot" docs/menu-field-tr.png --locale tr_TR \
+  --flow 10 --pressure 0,5 --option Option3 --press Command1 --menu Text1
+QT_QPA_PLATFORM=offscreen "$shot" docs/menu-result-tr.png --locale tr_TR \
+  --flow 100000000 --pressure 1 --option Option5 --press Command2 --menu Label8
+QT_QPA_PLATFORM=offscreen "$shot" docs/window-white-on-black.png --locale tr_TR \
+  --palette white-on-black --flow 10 --pressure 0,5 --option Option3 --press Command1
+
+# The real window, decorated by openbox, on a private X display.
+scratch=$(mktemp -d)
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -screen 0 640x300x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$scratch/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+openbox >/dev/null 2>&1 &
+sleep 1
+LANG=tr_TR.UTF-8 XDG_RUNTIME_DIR=$scratch build/default/app/velmora &
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+sleep 1
+import -frame -window "$window" docs/window.png
+kill "$xvfb"
+echo "Wrote docs/window.png, window-result.png, menu-field-tr.png, menu-result-tr.png and window-white-on-black.png"

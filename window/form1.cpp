@@ -13,7 +13,10 @@
 #include <QStyleFactory>
 #include <limits>
 
+#include "command_button.h"
+#include "contrast_style.h"
 #include "dialog_font.h"
+#include "pressure_box.h"
 #include "result_label.h"
 #include "twips.h"
 #include "velmora.xpm"
@@ -43,9 +46,9 @@ QRadioButton* PlaceOption(QWidget* parent, const char* name, const QString& capt
   return Place(new QRadioButton(caption, parent), name, geometry);
 }
 
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption,
-                         QRect geometry) {
-  auto* button = Place(new QPushButton(caption, parent), name, geometry);
+velmora::CommandButton* PlaceButton(QWidget* parent, const char* name, const QString& caption,
+                                    QRect geometry) {
+  auto* button = Place(new velmora::CommandButton(caption, parent), name, geometry);
   // Enter in a field must never start a calculation behind the user's back.
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -57,8 +60,9 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& capti
 // style on every desktop. A widget's style does not pass to its children, so
 // each control is given the window's.
 void UseOneStyle(QWidget* window) {
-  QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
-  if (style == nullptr) return;
+  QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+  if (fusion == nullptr) return;
+  auto* style = new velmora::ContrastStyle(fusion);
   style->setParent(window);
   window->setStyle(style);
   for (QWidget* child : window->findChildren<QWidget*>()) child->setStyle(style);
@@ -67,11 +71,17 @@ void UseOneStyle(QWidget* window) {
 // Fusion draws a group box title above its frame, which leaves too little room
 // for the result row in this frame's 41 pixels; the title belongs in the top
 // edge, interrupting the line.
+// Under a high-contrast scheme the mid grey is the background, so the frame
+// takes the text colour.
 void SetFrameTitleInItsTopEdge(QGroupBox* frame) {
-  frame->setStyleSheet(QStringLiteral(
-      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-      " left: 6px; padding: 0 2px; }"));
+  const QString edge = velmora::IsHighContrast(frame->palette()) ? QStringLiteral("window-text")
+                                                                 : QStringLiteral("mid");
+  frame->setStyleSheet(
+      QStringLiteral(
+          "QGroupBox { border: 1px solid palette(%1); border-radius: 2px; margin-top: 6px; }"
+          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+          " left: 6px; padding: 0 2px; }")
+          .arg(edge));
 }
 
 }  // namespace
@@ -89,6 +99,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateControls();
   SetUpControls();
   SetTabOrder();
+  DescribeForAssistiveTools();
   UseOneStyle(this);
   SetFrameTitleInItsTopEdge(Frame1);
   Option1->setFocus();
@@ -114,7 +125,7 @@ void Form1::CreateControls() {
   Label5 = PlaceLabel(this, "Label5", QStringLiteral("m3/dk"), FromTwips(4080, 600, 495, 255));
   Label6 = PlaceLabel(this, "Label6", QStringLiteral("Kesme ve Yükleme Basınçları Farkı :"),
                       FromTwips(120, 960, 2655, 255));
-  Combo1 = Place(new QComboBox(this), "Combo1", FromTwips(3240, 960, 855, 315));
+  Combo1 = Place(new velmora::PressureBox(this), "Combo1", FromTwips(3240, 960, 855, 315));
   Label7 = PlaceLabel(this, "Label7", QStringLiteral("bar"), FromTwips(4200, 960, 615, 255));
   Frame1 = Place(new QGroupBox(QStringLiteral("Toplam Depolama Hacmi >="), this), "Frame1",
                  FromTwips(4920, 600, 2415, 615));
@@ -144,6 +155,8 @@ void Form1::SetUpControls() {
   Combo1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setCompleter(nullptr);
+  // Not Qt's wheel focus: a wheel turned over the window changes no input.
+  Combo1->setFocusPolicy(Qt::StrongFocus);
   Combo1->setEditText(QStringLiteral("1"));
 
   Label4->setBuddy(Text1);
@@ -161,4 +174,17 @@ void Form1::SetTabOrder() {
   QWidget* const order[] = {Option1, Option2, Option3,  Option4, Option5,
                             Text1,   Combo1,  Command1, Command2};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// A screen reader reads a control's name and then its description: each
+// option says which question it answers, each field its unit, and the result
+// what it is and in what unit, all in the captions the window shows.
+void Form1::DescribeForAssistiveTools() {
+  const QString question = Label3->text().chopped(1).trimmed();  // without " :"
+  for (QRadioButton* option : {Option1, Option2, Option3, Option4, Option5}) {
+    option->setAccessibleDescription(question);
+  }
+  Text1->setAccessibleDescription(Label5->text());
+  Combo1->setAccessibleDescription(Label7->text());
+  Label8->setAccessibleDescription(Frame1->title() + QLatin1Char(' ') + Label9->text());
 }

@@ -6,14 +6,14 @@
 #include "sizing/power_class.h"
 #include "sizing/sizing_state.h"
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace velmora {
+class CommandButton;
+class PressureBox;
 class ResultLabel;
 }
 
@@ -30,6 +30,7 @@ class Form1 : public QWidget {
   void CreateControls();
   void SetUpControls();
   void SetTabOrder();
+  void DescribeForAssistiveTools();
 
   void Form_Load();
   void Command1_Click();
@@ -52,12 +53,12 @@ class Form1 : public QWidget {
   QLineEdit* Text1 = nullptr;
   QLabel* Label5 = nullptr;
   QLabel* Label6 = nullptr;
-  QComboBox* Combo1 = nullptr;
+  velmora::PressureBox* Combo1 = nullptr;
   QLabel* Label7 = nullptr;
   QGroupBox* Frame1 = nullptr;
   velmora::ResultLabel* Label8 = nullptr;
   QLabel* Label9 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  velmora::CommandButton* Command1 = nullptr;
+  velmora::CommandButton* Command2 = nullptr;
   QLabel* Label25 = nullptr;
 };

@@ -1,4 +1,3 @@
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -7,6 +6,7 @@
 #include <string_view>
 
 #include "form1.h"
+#include "pressure_box.h"
 #include "result_label.h"
 #include "sizing/format_by_pattern.h"
 #include "sizing/size_receiver.h"

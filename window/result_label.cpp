@@ -1,20 +1,63 @@
 #include "result_label.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
+#include <memory>
 
 namespace velmora {
 
+ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
 void ResultLabel::ShowResult(const QString& result) {
   setText(result);
-  setToolTip(ShownText() == result ? QString() : result);
+  const bool whole = ShowsWhole();
+  setToolTip(whole ? QString() : result);
+  // An elided text cannot be selected in part: what is seen is not the text.
+  setTextInteractionFlags(whole && !result.isEmpty() ? Qt::TextSelectableByMouse
+                                                     : Qt::NoTextInteraction);
+  // Selectable labels take the focus on a click; this one stays out of it.
+  setFocusPolicy(Qt::NoFocus);
+}
+
+QMenu* ResultLabel::CreateContextMenu() {
+  auto* menu = new QMenu(this);
+  // Qt's own words for these, so the menu speaks the fields' menus' language.
+  QAction* copy = menu->addAction(QCoreApplication::translate("QLineEdit", "&Copy"), this,
+                                  &ResultLabel::CopyResult);
+  copy->setObjectName(QStringLiteral("copyResult"));
+  copy->setEnabled(!text().isEmpty());
+  QAction* selectAll = menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), this,
+                                       [this] { setSelection(0, static_cast<int>(text().size())); });
+  selectAll->setObjectName(QStringLiteral("selectAllResult"));
+  selectAll->setEnabled(!text().isEmpty() && ShowsWhole());
+  return menu;
+}
+
+void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(CreateContextMenu());
+  menu->exec(event->globalPos());
 }
 
 QString ResultLabel::ShownText() const {
   return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
 }
 
-void ResultLabel::paintEvent(QPaintEvent* /*event*/) {
+bool ResultLabel::ShowsWhole() const { return ShownText() == text(); }
+
+void ResultLabel::CopyResult() const { QGuiApplication::clipboard()->setText(text()); }
+
+void ResultLabel::paintEvent(QPaintEvent* event) {
+  if (ShowsWhole()) {
+    QLabel::paintEvent(event);  // draws the mouse selection too
+    return;
+  }
   QPainter painter(this);
   style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
                         isEnabled(), ShownText(), foregroundRole());

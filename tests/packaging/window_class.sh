@@ -16,7 +16,7 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 XDG_RUNTIME_DIR=$scratch "$program" &
 velmora=$!
-window=$(timeout 20 xdotool search --sync --name '^Velmora$' | head -n1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
 class=$(xprop -id "$window" WM_CLASS | sed -E 's/.*= "([^"]*)", "([^"]*)"/\2/')
 wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
 echo "window $window: WM_CLASS class '$class'; the desktop entry's StartupWMClass '$wanted'"

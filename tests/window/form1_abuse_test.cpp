@@ -86,6 +86,10 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
 
   // clang-format off
   QTest::newRow("plain") << QByteArray("10") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("spreadsheet cells, CR LF")
+      << QByteArray("10\r\n") << QByteArray("0.5\r\n") << "5.0" << "15.0";
+  QTest::newRow("spreadsheet cells, LF")
+      << QByteArray("4\n") << QByteArray("0.9\n") << "1.11" << "3.33";
   QTest::newRow("invalid UTF-8 before the flow")
       << QByteArray("\xff\xfe" "10") << QByteArray("0.5") << "0.0" << "0.0";
   QTest::newRow("invalid UTF-8 after the flow")

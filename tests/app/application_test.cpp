@@ -1,0 +1,47 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTranslator>
+#include <memory>
+
+#include "application.h"
+
+class ApplicationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void standardMenusSpeakTheUsersLanguage_data();
+  void standardMenusSpeakTheUsersLanguage();
+};
+
+void ApplicationTest::standardMenusSpeakTheUsersLanguage_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QStringList>("entries");
+  QTest::newRow("Turkish") << "tr_TR" << QStringList{"Geri al", "Kes", "Kopyala", "Yapıştır"};
+  QTest::newRow("English") << "en_US" << QStringList{"Undo", "Cut", "Copy", "Paste"};
+}
+
+void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
+  QFETCH(QString, locale);
+  QFETCH(QStringList, entries);
+  QLocale::setDefault(QLocale(locale));
+  velmora::SetUpApplication(*qApp);
+  QLineEdit field;
+  field.setText(QStringLiteral("10"));
+  const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+  QStringList shown;
+  for (const QAction* action : menu->actions()) {
+    shown << action->text().section(u'\t', 0, 0).remove(u'&');
+  }
+  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  QLocale::setDefault(QLocale::c());
+  for (const QString& entry : entries) QVERIFY2(shown.contains(entry), qPrintable(shown.join(", ")));
+  QCOMPARE(QApplication::applicationName(), QStringLiteral("Velmora"));
+}
+
+QTEST_MAIN(ApplicationTest)
+#include "application_test.moc"

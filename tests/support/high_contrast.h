@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+namespace velmora::testing {
+
+// A desktop's high-contrast scheme as Qt hands it to programs: every role
+// of the window and its controls in one colour, every text and edge role in
+// the other, so nothing is left for a style to derive a grey from.
+inline QPalette HighContrastPalette(const QColor& background, const QColor& foreground) {
+  QPalette palette(background, background);
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
+        QPalette::ToolTipText, QPalette::PlaceholderText}) {
+    palette.setColor(role, foreground);
+  }
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::Highlight, foreground);
+  palette.setColor(QPalette::HighlightedText, background);
+  return palette;
+}
+
+inline QPalette WhiteOnBlack() { return HighContrastPalette(Qt::black, Qt::white); }
+inline QPalette BlackOnWhite() { return HighContrastPalette(Qt::white, Qt::black); }
+
+}  // namespace velmora::testing
