@@ -12,41 +12,41 @@
 
 namespace {
 
-void RunWholeCalculation(benchmark::State& state, sizing::CompressorKind kind,
+void RunWholeCalculation(benchmark::State& state, velmora::sizing::CompressorKind kind,
                          const char* separator, const char* pressure) {
-  const sizing::SizingInputs inputs{sizing::PowerClass::Class4, "4", pressure};
+  const velmora::sizing::SizingInputs inputs{velmora::sizing::PowerClass::Class4, "4", pressure};
   for (auto _ : state) {
-    const sizing::SizingState sized = sizing::SizeReceiver(kind, inputs, separator);
-    std::string shown = sizing::FormatByPattern(*sized.StorageVolume, "#0.0#", separator);
+    const velmora::sizing::SizingState sized = velmora::sizing::SizeReceiver(kind, inputs, separator);
+    std::string shown = velmora::sizing::FormatByPattern(*sized.StorageVolume, "#0.0#", separator);
     benchmark::DoNotOptimize(shown);
   }
 }
 
 void BM_SizeReceiverScrew(benchmark::State& state) {
-  RunWholeCalculation(state, sizing::CompressorKind::Screw, ".", "0.9");
+  RunWholeCalculation(state, velmora::sizing::CompressorKind::Screw, ".", "0.9");
 }
 void BM_SizeReceiverPiston(benchmark::State& state) {
-  RunWholeCalculation(state, sizing::CompressorKind::Piston, ".", "0.9");
+  RunWholeCalculation(state, velmora::sizing::CompressorKind::Piston, ".", "0.9");
 }
 void BM_SizeReceiverScrewComma(benchmark::State& state) {
-  RunWholeCalculation(state, sizing::CompressorKind::Screw, ",", "0,9");
+  RunWholeCalculation(state, velmora::sizing::CompressorKind::Screw, ",", "0,9");
 }
 void BM_SizeReceiverPistonComma(benchmark::State& state) {
-  RunWholeCalculation(state, sizing::CompressorKind::Piston, ",", "0,9");
+  RunWholeCalculation(state, velmora::sizing::CompressorKind::Piston, ",", "0,9");
 }
 
 void BM_ParseLeadingNumber(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(sizing::ParseLeadingNumber("12.5 m3", "."));
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::sizing::ParseLeadingNumber("12.5 m3", "."));
 }
 void BM_ParseLeadingNumberComma(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(sizing::ParseLeadingNumber("12,5 m3", ","));
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::sizing::ParseLeadingNumber("12,5 m3", ","));
 }
 void BM_NormalizePressureText(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(sizing::NormalizePressureText("0.76", "."));
+  for (auto _ : state) benchmark::DoNotOptimize(velmora::sizing::NormalizePressureText("0.76", "."));
 }
 void BM_FormatByPattern(benchmark::State& state) {
   for (auto _ : state) {
-    std::string shown = sizing::FormatByPattern(1.4814816F, "#0.0#", ",");
+    std::string shown = velmora::sizing::FormatByPattern(1.4814816F, "#0.0#", ",");
     benchmark::DoNotOptimize(shown);
   }
 }

@@ -19,29 +19,29 @@ void Require(bool holds) {
 }
 
 void CheckFormatted(float value, std::string_view separator) {
-  const std::string volume = sizing::FormatByPattern(value, "#0.0#", separator);
-  const std::string entry = sizing::FormatByPattern(value, "#0.0", separator);
-  const std::string rounded = sizing::FormatByPattern(value, "0.0", separator);
+  const std::string volume = velmora::sizing::FormatByPattern(value, "#0.0#", separator);
+  const std::string entry = velmora::sizing::FormatByPattern(value, "#0.0", separator);
+  const std::string rounded = velmora::sizing::FormatByPattern(value, "0.0", separator);
   if (!std::isfinite(value)) {
     Require(volume.empty() && entry.empty() && rounded.empty());
     return;
   }
-  Require(velmora::fuzz::HasPatternShape(volume, "#0.0#", separator));
-  Require(velmora::fuzz::HasPatternShape(entry, "#0.0", separator));
-  Require(velmora::fuzz::HasPatternShape(rounded, "0.0", separator));
+  Require(velmora::testing::HasPatternShape(volume, "#0.0#", separator));
+  Require(velmora::testing::HasPatternShape(entry, "#0.0", separator));
+  Require(velmora::testing::HasPatternShape(rounded, "0.0", separator));
 }
 
 void CheckTexts(std::string_view text, std::string_view separator) {
-  const double parsed = sizing::ParseLeadingNumber(text, separator);
+  const double parsed = velmora::sizing::ParseLeadingNumber(text, separator);
   Require(!std::isnan(parsed));
 
-  const float pressure = sizing::NormalizePressureText(text, separator);
+  const float pressure = velmora::sizing::NormalizePressureText(text, separator);
   Require(!std::isnan(pressure));
   if (std::isfinite(pressure)) {
     // A normalised pressure is already rounded to one decimal: formatting
     // and reading it again must give it back.
-    const std::string shown = sizing::FormatByPattern(pressure, "0.0", separator);
-    Require(sizing::NormalizePressureText(shown, separator) == pressure);
+    const std::string shown = velmora::sizing::FormatByPattern(pressure, "0.0", separator);
+    Require(velmora::sizing::NormalizePressureText(shown, separator) == pressure);
     CheckFormatted(pressure, separator);
   }
   if (std::fabs(parsed) <= 3.4e38) CheckFormatted(static_cast<float>(parsed), separator);

@@ -36,11 +36,11 @@ bool ReadsAlikeInBothVariants(std::string_view text) {
          integer.size() + fraction.size() > 0;
 }
 
-std::string Shown(const sizing::SizingState& state, std::string_view separator) {
+std::string Shown(const velmora::sizing::SizingState& state, std::string_view separator) {
   if (!state.StorageVolume) return {};
   Require(std::isfinite(*state.StorageVolume));
-  std::string text = sizing::FormatByPattern(*state.StorageVolume, "#0.0#", separator);
-  Require(velmora::fuzz::HasPatternShape(text, "#0.0#", separator));
+  std::string text = velmora::sizing::FormatByPattern(*state.StorageVolume, "#0.0#", separator);
+  Require(velmora::testing::HasPatternShape(text, "#0.0#", separator));
   return text;
 }
 
@@ -48,14 +48,14 @@ std::string Shown(const sizing::SizingState& state, std::string_view separator) 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider provider(data, size);
-  const auto powerClass = static_cast<sizing::PowerClass>(provider.ConsumeIntegralInRange(0, 5));
+  const auto powerClass = static_cast<velmora::sizing::PowerClass>(provider.ConsumeIntegralInRange(0, 5));
   const std::string separator = provider.ConsumeBool() ? "," : ".";
   const std::string flow = provider.ConsumeRandomLengthString();
   const std::string pressure = provider.ConsumeRemainingBytesAsString();
-  const sizing::SizingInputs inputs{powerClass, flow, pressure};
+  const velmora::sizing::SizingInputs inputs{powerClass, flow, pressure};
 
-  const auto screw = sizing::SizeReceiver(sizing::CompressorKind::Screw, inputs, separator);
-  const auto piston = sizing::SizeReceiver(sizing::CompressorKind::Piston, inputs, separator);
+  const auto screw = velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Screw, inputs, separator);
+  const auto piston = velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Piston, inputs, separator);
   Shown(screw, separator);
   Shown(piston, separator);
 

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "../fuzz/pattern_shape.h"
+#include "pattern_shape.h"
 #include "sizing/format_by_pattern.h"
 
 namespace {
@@ -126,13 +126,13 @@ void Report(Tally& tally, std::uint32_t bits, const char* pattern, std::string_v
 }
 
 void CheckOne(Tally& tally, std::uint32_t bits, float value, const char* name,
-              sizing::NumberPattern pattern, std::string_view separator) {
-  const std::string text = sizing::FormatByPattern(value, pattern, separator);
+              velmora::sizing::NumberPattern pattern, std::string_view separator) {
+  const std::string text = velmora::sizing::FormatByPattern(value, pattern, separator);
   bool good = false;
   if (!std::isfinite(value)) {
     good = text.empty();
   } else {
-    good = velmora::fuzz::HasPatternShape(text, pattern, separator) &&
+    good = velmora::testing::HasPatternShape(text, pattern, separator) &&
            IsCorrectlyRounded(ShortestOf(value), ParseShown(text, separator, pattern.maxDecimals()),
                               static_cast<int>(pattern.maxDecimals()));
   }

@@ -37,11 +37,11 @@ class Form1 : public QWidget {
   void Command2_Click();
   void ComputeScrewVolume();
   void ComputePistonVolume();
-  void ComputeVolume(sizing::CompressorKind kind);
+  void ComputeVolume(velmora::sizing::CompressorKind kind);
   void ShowStorageVolume();
-  sizing::PowerClass SelectedPowerClass() const;
+  velmora::sizing::PowerClass SelectedPowerClass() const;
 
-  sizing::SizingState SizingState_;
+  velmora::sizing::SizingState SizingState_;
 
   QLabel* Label3 = nullptr;
   QRadioButton* Option1 = nullptr;

@@ -29,7 +29,7 @@ void Form1::Form_Load() {
   for (int tenths = 5; tenths <= 21; ++tenths) {
     const auto pressure = static_cast<float>(tenths / 10.0);
     Combo1->addItem(
-        QString::fromStdString(sizing::FormatByPattern(pressure, "#0.0", AsView(separator))));
+        QString::fromStdString(velmora::sizing::FormatByPattern(pressure, "#0.0", AsView(separator))));
   }
   // Adding to an empty list selects its first entry; the box is to keep
   // showing what it showed, with nothing selected.
@@ -47,17 +47,17 @@ void Form1::Command2_Click() {
   ShowStorageVolume();
 }
 
-void Form1::ComputeScrewVolume() { ComputeVolume(sizing::CompressorKind::Screw); }
+void Form1::ComputeScrewVolume() { ComputeVolume(velmora::sizing::CompressorKind::Screw); }
 
-void Form1::ComputePistonVolume() { ComputeVolume(sizing::CompressorKind::Piston); }
+void Form1::ComputePistonVolume() { ComputeVolume(velmora::sizing::CompressorKind::Piston); }
 
-void Form1::ComputeVolume(sizing::CompressorKind kind) {
-  const sizing::PowerClass powerClass = SelectedPowerClass();
+void Form1::ComputeVolume(velmora::sizing::CompressorKind kind) {
+  const velmora::sizing::PowerClass powerClass = SelectedPowerClass();
   const QByteArray flow = Text1->text().toUtf8();
   const QByteArray pressure = Combo1->currentText().toUtf8();
   const QByteArray separator = UserDecimalSeparator();
   SizingState_ =
-      sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)}, AsView(separator));
+      velmora::sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)}, AsView(separator));
 }
 
 void Form1::ShowStorageVolume() {
@@ -69,19 +69,19 @@ void Form1::ShowStorageVolume() {
   }
   const QByteArray separator = UserDecimalSeparator();
   Label8->ShowResult(QString::fromStdString(
-      sizing::FormatByPattern(*SizingState_.StorageVolume, "#0.0#", AsView(separator))));
+      velmora::sizing::FormatByPattern(*SizingState_.StorageVolume, "#0.0#", AsView(separator))));
 }
 
-sizing::PowerClass Form1::SelectedPowerClass() const {
-  const std::array<std::pair<const QRadioButton*, sizing::PowerClass>, 5> options{{
-      {Option1, sizing::PowerClass::Class1},
-      {Option2, sizing::PowerClass::Class2},
-      {Option3, sizing::PowerClass::Class3},
-      {Option4, sizing::PowerClass::Class4},
-      {Option5, sizing::PowerClass::Class5},
+velmora::sizing::PowerClass Form1::SelectedPowerClass() const {
+  const std::array<std::pair<const QRadioButton*, velmora::sizing::PowerClass>, 5> options{{
+      {Option1, velmora::sizing::PowerClass::Class1},
+      {Option2, velmora::sizing::PowerClass::Class2},
+      {Option3, velmora::sizing::PowerClass::Class3},
+      {Option4, velmora::sizing::PowerClass::Class4},
+      {Option5, velmora::sizing::PowerClass::Class5},
   }};
   for (const auto& [option, powerClass] : options) {
     if (option->isChecked()) return powerClass;
   }
-  return sizing::PowerClass::None;
+  return velmora::sizing::PowerClass::None;
 }

@@ -6,7 +6,7 @@
 #include <limits>
 #include <system_error>
 
-namespace sizing::detail {
+namespace velmora::sizing::detail {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -161,4 +161,4 @@ float DecimalToSingle(const RoundedDecimal& number) {
                   FromUnsignedText<float>(digits, !number.integerDigits().empty()));
 }
 
-}  // namespace sizing::detail
+}  // namespace velmora::sizing::detail

@@ -10,7 +10,7 @@
 
 // Decimal numbers handled as their digit strings, so that rounding happens on
 // the decimal the user typed or saw, never on a binary approximation of it.
-namespace sizing::detail {
+namespace velmora::sizing::detail {
 
 // A decimal as written: views into the text it was read from.
 struct DecimalView {
@@ -73,4 +73,4 @@ RoundedDecimal RoundHalfAwayFromZero(const DecimalView& number, std::size_t plac
 double DecimalToDouble(const DecimalView& number);
 float DecimalToSingle(const RoundedDecimal& number);
 
-}  // namespace sizing::detail
+}  // namespace velmora::sizing::detail

@@ -7,7 +7,7 @@
 
 #include "decimal_text.h"
 
-namespace sizing {
+namespace velmora::sizing {
 namespace {
 
 // A single's shortest round-trip decimal, spelt out in positional form in a
@@ -87,4 +87,4 @@ std::string FormatByPattern(float value, NumberPattern pattern, std::string_view
   return text;
 }
 
-}  // namespace sizing
+}  // namespace velmora::sizing

@@ -4,7 +4,7 @@
 
 #include "decimal_text.h"
 
-namespace sizing {
+namespace velmora::sizing {
 
 float NormalizePressureText(std::string_view text, std::string_view decimalSeparator) {
   const std::string_view trimmed = detail::TrimBlanks(text);
@@ -21,4 +21,4 @@ float NormalizePressureText(std::string_view text, std::string_view decimalSepar
   return detail::DecimalToSingle(detail::RoundHalfAwayFromZero(scanned.number, 1));
 }
 
-}  // namespace sizing
+}  // namespace velmora::sizing

@@ -2,7 +2,7 @@
 
 #include "decimal_text.h"
 
-namespace sizing {
+namespace velmora::sizing {
 
 double ParseLeadingNumber(std::string_view text, std::string_view decimalSeparator) {
   const detail::ScannedDecimal scanned =
@@ -11,4 +11,4 @@ double ParseLeadingNumber(std::string_view text, std::string_view decimalSeparat
   return detail::DecimalToDouble(scanned.number);
 }
 
-}  // namespace sizing
+}  // namespace velmora::sizing

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace sizing {
+namespace velmora::sizing {
 
 std::int16_t PowerClassFactorOf(PowerClass powerClass) {
   // Indexed by PowerClass: None, then classes 1 to 5, the smallest compressors
@@ -12,4 +12,4 @@ std::int16_t PowerClassFactorOf(PowerClass powerClass) {
   return index < kFactors.size() ? kFactors[index] : kFactors[0];
 }
 
-}  // namespace sizing
+}  // namespace velmora::sizing

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace sizing::detail {
+namespace velmora::sizing::detail {
 
 // Rounds a double to the nearest single, ties to even, with infinity of its
 // sign past the single range. A plain cast does the same on IEEE hardware,
@@ -20,4 +20,4 @@ inline float RoundToSingle(double value) {
   return value < 0 ? -saturated : saturated;
 }
 
-}  // namespace sizing::detail
+}  // namespace velmora::sizing::detail

@@ -6,7 +6,7 @@
 #include "sizing/normalize_pressure_text.h"
 #include "sizing/parse_leading_number.h"
 
-namespace sizing {
+namespace velmora::sizing {
 namespace {
 
 constexpr float KindConstant(CompressorKind kind) {
@@ -41,7 +41,7 @@ SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
   }
   // The order of the operations and of the roundings to single is the rule's
   // own: results are compared digit for digit with the tables engineers know.
-  const double delivery = static_cast<double>(state.FreeAirDelivery) * KindConstant(kind);
+  const double delivery = static_cast<double>(state.FreeAirDelivery) * static_cast<double>(KindConstant(kind));
   const double capacity = static_cast<double>(static_cast<float>(state.PowerClassFactor)) *
                           static_cast<double>(state.PressureDifference);
   const float volume = detail::RoundToSingle(delivery / capacity);
@@ -53,4 +53,4 @@ SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
   return state;
 }
 
-}  // namespace sizing
+}  // namespace velmora::sizing

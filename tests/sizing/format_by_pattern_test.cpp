@@ -9,8 +9,8 @@
 
 namespace {
 
-using sizing::FormatByPattern;
-using sizing::NumberPattern;
+using velmora::sizing::FormatByPattern;
+using velmora::sizing::NumberPattern;
 
 struct Case {
   float value;

@@ -10,7 +10,7 @@
 
 namespace {
 
-using sizing::NormalizePressureText;
+using velmora::sizing::NormalizePressureText;
 
 struct Case {
   std::string text;

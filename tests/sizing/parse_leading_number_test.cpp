@@ -10,7 +10,7 @@
 
 namespace {
 
-using sizing::ParseLeadingNumber;
+using velmora::sizing::ParseLeadingNumber;
 
 struct Case {
   std::string text;

@@ -11,11 +11,11 @@
 
 namespace {
 
-using sizing::CompressorKind;
-using sizing::PowerClass;
-using sizing::SizeReceiver;
-using sizing::SizingInputs;
-using sizing::SizingState;
+using velmora::sizing::CompressorKind;
+using velmora::sizing::PowerClass;
+using velmora::sizing::SizeReceiver;
+using velmora::sizing::SizingInputs;
+using velmora::sizing::SizingState;
 
 struct Outcome {
   float pressure;
@@ -42,7 +42,7 @@ void ExpectOutcome(CompressorKind kind, const Run& run, const Outcome& expected)
   ASSERT_TRUE(state.StorageVolume.has_value());
   // Bit for bit: a volume one single away from the rule's is a wrong result.
   EXPECT_EQ(*state.StorageVolume, expected.volume);
-  EXPECT_EQ(sizing::FormatByPattern(*state.StorageVolume, "#0.0#", run.separator), expected.shown);
+  EXPECT_EQ(velmora::sizing::FormatByPattern(*state.StorageVolume, "#0.0#", run.separator), expected.shown);
 }
 
 void ExpectRuns(const std::vector<Run>& runs) {

@@ -5,7 +5,7 @@
 
 #include "sizing/number_pattern.h"
 
-namespace sizing {
+namespace velmora::sizing {
 
 // Formats a single by a pattern with the user's decimal separator.
 //
@@ -16,4 +16,4 @@ namespace sizing {
 // 39 digits. Infinity and NaN have no sound text and give an empty one.
 std::string FormatByPattern(float value, NumberPattern pattern, std::string_view decimalSeparator);
 
-}  // namespace sizing
+}  // namespace velmora::sizing

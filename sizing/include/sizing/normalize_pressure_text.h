@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace sizing {
+namespace velmora::sizing {
 
 // Reads a whole text as a pressure rounded to one decimal, the way the screw
 // variant has always seen it: "0.76" is 0.8 and "0.04" is 0.
@@ -14,4 +14,4 @@ namespace sizing {
 // wrong number. A value beyond the single range gives infinity of its sign.
 float NormalizePressureText(std::string_view text, std::string_view decimalSeparator);
 
-}  // namespace sizing
+}  // namespace velmora::sizing

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace sizing {
+namespace velmora::sizing {
 
 // A number pattern such as "#0.0#": '#' is a digit shown only when
 // significant, '0' a digit always shown, '.' the decimal separator's place.
@@ -48,4 +48,4 @@ class NumberPattern {
   std::size_t maxDecimals_ = 0;
 };
 
-}  // namespace sizing
+}  // namespace velmora::sizing

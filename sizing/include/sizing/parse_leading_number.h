@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace sizing {
+namespace velmora::sizing {
 
 // Reads the number a text begins with: blanks (ASCII white space, line
 // breaks included), an optional sign, digits with
@@ -12,4 +12,4 @@ namespace sizing {
 // it 0. There is no exponent and no radix prefix.
 double ParseLeadingNumber(std::string_view text, std::string_view decimalSeparator);
 
-}  // namespace sizing
+}  // namespace velmora::sizing

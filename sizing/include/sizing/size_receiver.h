@@ -6,7 +6,7 @@
 #include "sizing/sizing_inputs.h"
 #include "sizing/sizing_state.h"
 
-namespace sizing {
+namespace velmora::sizing {
 
 // The smallest total storage volume (tank plus pipework, m³) for a
 // compressor, from its power class, free air delivery (m³/min) and the
@@ -17,4 +17,4 @@ namespace sizing {
 SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
                          std::string_view decimalSeparator);
 
-}  // namespace sizing
+}  // namespace velmora::sizing

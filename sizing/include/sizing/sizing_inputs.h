@@ -4,7 +4,7 @@
 
 #include "sizing/power_class.h"
 
-namespace sizing {
+namespace velmora::sizing {
 
 // Everything the user entered. The texts are borrowed, UTF-8, and must
 // outlive the call that reads them; a 10 MB paste is never copied whole.
@@ -14,4 +14,4 @@ struct SizingInputs {
   std::string_view pressureText;
 };
 
-}  // namespace sizing
+}  // namespace velmora::sizing

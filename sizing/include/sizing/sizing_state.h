@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace sizing {
+namespace velmora::sizing {
 
 // The values of one sizing, as the rule stored them.
 //
@@ -18,4 +18,4 @@ struct SizingState {
   std::optional<float> StorageVolume = 0.0F;
 };
 
-}  // namespace sizing
+}  // namespace velmora::sizing

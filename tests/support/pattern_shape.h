@@ -5,13 +5,13 @@
 
 #include "sizing/number_pattern.h"
 
-namespace velmora::fuzz {
+namespace velmora::testing {
 
 // Whether a formatted text has its pattern's shape: an optional minus, the
 // integer digits, the separator, then between the pattern's least and most
 // decimals with no trailing zero beyond the least; a minus only before a
 // value that is not zero.
-inline bool HasPatternShape(std::string_view text, sizing::NumberPattern pattern,
+inline bool HasPatternShape(std::string_view text, velmora::sizing::NumberPattern pattern,
                             std::string_view separator) {
   const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   const bool negative = text.starts_with('-');
@@ -38,4 +38,4 @@ inline bool HasPatternShape(std::string_view text, sizing::NumberPattern pattern
   return !(negative && allZeros);
 }
 
-}  // namespace velmora::fuzz
+}  // namespace velmora::testing
