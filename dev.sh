@@ -2,7 +2,9 @@
 # The project's entry points on a Debian 12 machine. Each installs what is
 # missing first (with sudo when not root).
 #   ./dev.sh run            build and open the window
-#   ./dev.sh test           build as CI does (warnings are errors), run every test
+#   ./dev.sh test           check the formatting, build as CI does (warnings are
+#                           errors), run every test
+#   ./dev.sh tidy           clang-tidy over every source, any finding fails
 #   ./dev.sh sanitize       build with AddressSanitizer and UBSan, run every test
 #   ./dev.sh fuzz [SECONDS] build the fuzz targets and run each for SECONDS (30)
 #   ./dev.sh package        build the .deb, install it with apt, start it
@@ -10,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-liberation2
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
@@ -32,6 +34,11 @@ install_missing() {
   as_root apt-get update -q
   as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+check_format() {
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+  echo "clang-format: every C++ file is formatted"
 }
 
 build() {
@@ -107,9 +114,10 @@ package() {
 
 case "${1:-}" in
   run) install_missing; build default; exec build/default/app/velmora ;;
-  test) install_missing; build ci; ctest --preset ci ;;
+  test) install_missing; check_format; build ci; ctest --preset ci ;;
+  tidy) install_missing; build ci; tools/tidy.sh build/ci ;;
   sanitize) install_missing; build asan; ctest --preset asan ;;
   fuzz) install_missing; fuzz "${2:-30}" ;;
   package) install_missing; package ;;
-  *) echo "usage: $0 run|test|sanitize|fuzz [SECONDS]|package" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|tidy|sanitize|fuzz [SECONDS]|package" >&2; exit 2 ;;
 esac

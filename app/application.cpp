@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <memory>
 
 #include "velmora_version.h"
 
@@ -13,13 +14,11 @@ namespace {
 // Qt's standard texts (a field's Undo, Cut, Copy, Paste ...) come from Qt's
 // own catalogue for the user's UI languages. Without it, they stay English.
 void LoadQtTranslations(QApplication& app) {
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(translator);
-  } else {
-    delete translator;
-  }
+  auto translator = std::make_unique<QTranslator>();
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (!translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) return;
+  translator->setParent(&app);
+  QApplication::installTranslator(translator.release());
 }
 
 }  // namespace

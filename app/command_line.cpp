@@ -13,11 +13,21 @@ namespace {
 // out of argv themselves. They are known here only so that they are not
 // mistaken for unknown ones before Qt has had its look at them.
 void AcceptQtOwnOptions(QCommandLineParser& parser) {
-  const char* const withValue[] = {"platform",        "platformpluginpath", "platformtheme",
-                                   "plugin",          "qwindowgeometry",    "qwindowtitle",
-                                   "qwindowicon",     "geometry",           "title",
-                                   "icon",            "session",            "style",
-                                   "stylesheet",      "display",            "name",
+  const char* const withValue[] = {"platform",
+                                   "platformpluginpath",
+                                   "platformtheme",
+                                   "plugin",
+                                   "qwindowgeometry",
+                                   "qwindowtitle",
+                                   "qwindowicon",
+                                   "geometry",
+                                   "title",
+                                   "icon",
+                                   "session",
+                                   "style",
+                                   "stylesheet",
+                                   "display",
+                                   "name",
                                    "visual"};
   const char* const flags[] = {"reverse", "testability", "widgetcount", "qdevel",
                                "qdebug",  "nograb",      "dograb"};
@@ -78,8 +88,7 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     problem = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
   }
   if (problem.isEmpty()) return {};
-  return {kUsageError, {},
-          QStringLiteral("%1: %2; see '%1 --help'\n").arg(program, problem)};
+  return {kUsageError, {}, QStringLiteral("%1: %2; see '%1 --help'\n").arg(program, problem)};
 }
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {

@@ -34,16 +34,20 @@ QString DescribeStartupFailure(const QStringList& qtMessages, const QString& fat
         .arg(display);
   }
   const QString missing = FirstMatch(
-      qtMessages, QRegularExpression(QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\"")));
+      qtMessages,
+      QRegularExpression(QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\"")));
   const QString available = FirstMatch(
-      {fatalMessage}, QRegularExpression(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?$")));
+      {fatalMessage},
+      QRegularExpression(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?$")));
   if (!missing.isEmpty()) {
-    return QStringLiteral("the Qt platform '%1' is not installed (available: %2); "
-                          "choose another with -platform or QT_QPA_PLATFORM")
+    return QStringLiteral(
+               "the Qt platform '%1' is not installed (available: %2); "
+               "choose another with -platform or QT_QPA_PLATFORM")
         .arg(missing, available);
   }
   const QString failed = FirstMatch(
-      qtMessages, QRegularExpression(QStringLiteral("Could not load the Qt platform plugin \"([^\"]*)\"")));
+      qtMessages,
+      QRegularExpression(QStringLiteral("Could not load the Qt platform plugin \"([^\"]*)\"")));
   const QString detail = qtMessages.isEmpty() ? fatalMessage.section(u'\n', 0, 0)
                                               : qtMessages.first().section(u'\n', 0, 0);
   return QStringLiteral("the Qt platform '%1' could not open a window (%2)")

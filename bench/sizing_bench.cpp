@@ -16,7 +16,8 @@ void RunWholeCalculation(benchmark::State& state, velmora::sizing::CompressorKin
                          const char* separator, const char* pressure) {
   const velmora::sizing::SizingInputs inputs{velmora::sizing::PowerClass::Class4, "4", pressure};
   for (auto _ : state) {
-    const velmora::sizing::SizingState sized = velmora::sizing::SizeReceiver(kind, inputs, separator);
+    const velmora::sizing::SizingState sized =
+        velmora::sizing::SizeReceiver(kind, inputs, separator);
     std::string shown = velmora::sizing::FormatByPattern(*sized.StorageVolume, "#0.0#", separator);
     benchmark::DoNotOptimize(shown);
   }
@@ -36,13 +37,16 @@ void BM_SizeReceiverPistonComma(benchmark::State& state) {
 }
 
 void BM_ParseLeadingNumber(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(velmora::sizing::ParseLeadingNumber("12.5 m3", "."));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(velmora::sizing::ParseLeadingNumber("12.5 m3", "."));
 }
 void BM_ParseLeadingNumberComma(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(velmora::sizing::ParseLeadingNumber("12,5 m3", ","));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(velmora::sizing::ParseLeadingNumber("12,5 m3", ","));
 }
 void BM_NormalizePressureText(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(velmora::sizing::NormalizePressureText("0.76", "."));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(velmora::sizing::NormalizePressureText("0.76", "."));
 }
 void BM_FormatByPattern(benchmark::State& state) {
   for (auto _ : state) {

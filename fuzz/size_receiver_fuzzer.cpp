@@ -48,14 +48,17 @@ std::string Shown(const velmora::sizing::SizingState& state, std::string_view se
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider provider(data, size);
-  const auto powerClass = static_cast<velmora::sizing::PowerClass>(provider.ConsumeIntegralInRange(0, 5));
+  const auto powerClass =
+      static_cast<velmora::sizing::PowerClass>(provider.ConsumeIntegralInRange(0, 5));
   const std::string separator = provider.ConsumeBool() ? "," : ".";
   const std::string flow = provider.ConsumeRandomLengthString();
   const std::string pressure = provider.ConsumeRemainingBytesAsString();
   const velmora::sizing::SizingInputs inputs{powerClass, flow, pressure};
 
-  const auto screw = velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Screw, inputs, separator);
-  const auto piston = velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Piston, inputs, separator);
+  const auto screw =
+      velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Screw, inputs, separator);
+  const auto piston =
+      velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Piston, inputs, separator);
   Shown(screw, separator);
   Shown(piston, separator);
 
@@ -64,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Same pressure, three times the kind constant: equal up to the
     // roundings to single along the way.
     const double expected = 3.0 * static_cast<double>(*screw.StorageVolume);
-    const double actual = *piston.StorageVolume;
+    const auto actual = static_cast<double>(*piston.StorageVolume);
     Require(std::fabs(actual - expected) <= 4e-7 * std::fabs(expected) ||
             std::fabs(actual - expected) <= 1e-44);
   }

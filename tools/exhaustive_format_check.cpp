@@ -33,7 +33,7 @@ struct Shortest {
 
 Shortest ShortestOf(float value) {
   char buffer[32];
-  const auto end =
+  const char* const end =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
   std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
   Shortest shortest;

@@ -4,8 +4,8 @@
 //                     [--flow F --pressure P --option OptionN --press CommandN]
 //                     [--menu Text1|Label8]
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QComboBox>
+#include <QCommandLineParser>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -62,13 +62,16 @@ int main(int argc, char* argv[]) {
   }
   velmora::SetUpApplication(app);
   const QString palette = parser.value(QStringLiteral("palette"));
-  if (palette == QLatin1String("white-on-black")) QApplication::setPalette(velmora::testing::WhiteOnBlack());
-  if (palette == QLatin1String("black-on-white")) QApplication::setPalette(velmora::testing::BlackOnWhite());
+  if (palette == QLatin1String("white-on-black"))
+    QApplication::setPalette(velmora::testing::WhiteOnBlack());
+  if (palette == QLatin1String("black-on-white"))
+    QApplication::setPalette(velmora::testing::BlackOnWhite());
 
   Form1 window;
   window.show();
   if (parser.isSet(QStringLiteral("flow"))) {
-    window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(parser.value(QStringLiteral("flow")));
+    window.findChild<QLineEdit*>(QStringLiteral("Text1"))
+        ->setText(parser.value(QStringLiteral("flow")));
     window.findChild<QComboBox*>(QStringLiteral("Combo1"))
         ->setEditText(parser.value(QStringLiteral("pressure")));
     window.findChild<QRadioButton*>(parser.value(QStringLiteral("option")))->setChecked(true);

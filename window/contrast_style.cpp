@@ -15,8 +15,9 @@ double Luminance(const QColor& color) {
   const auto linear = [](double channel) {
     return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
   };
-  return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
-         0.0722 * linear(color.blueF());
+  return 0.2126 * linear(static_cast<double>(color.redF())) +
+         0.7152 * linear(static_cast<double>(color.greenF())) +
+         0.0722 * linear(static_cast<double>(color.blueF()));
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {

@@ -15,7 +15,7 @@ namespace velmora {
 class CommandButton;
 class PressureBox;
 class ResultLabel;
-}
+}  // namespace velmora
 
 // The calculator's one window. Its controls keep the names engineers know
 // from the original tool (Option1 to Option5, Text1, Combo1, Command1 ...),

@@ -28,8 +28,8 @@ void Form1::Form_Load() {
   const QByteArray separator = UserDecimalSeparator();
   for (int tenths = 5; tenths <= 21; ++tenths) {
     const auto pressure = static_cast<float>(tenths / 10.0);
-    Combo1->addItem(
-        QString::fromStdString(velmora::sizing::FormatByPattern(pressure, "#0.0", AsView(separator))));
+    Combo1->addItem(QString::fromStdString(
+        velmora::sizing::FormatByPattern(pressure, "#0.0", AsView(separator))));
   }
   // Adding to an empty list selects its first entry; the box is to keep
   // showing what it showed, with nothing selected.
@@ -56,8 +56,8 @@ void Form1::ComputeVolume(velmora::sizing::CompressorKind kind) {
   const QByteArray flow = Text1->text().toUtf8();
   const QByteArray pressure = Combo1->currentText().toUtf8();
   const QByteArray separator = UserDecimalSeparator();
-  SizingState_ =
-      velmora::sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)}, AsView(separator));
+  SizingState_ = velmora::sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)},
+                                               AsView(separator));
 }
 
 void Form1::ShowStorageVolume() {

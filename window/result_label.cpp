@@ -33,8 +33,9 @@ QMenu* ResultLabel::CreateContextMenu() {
                                   &ResultLabel::CopyResult);
   copy->setObjectName(QStringLiteral("copyResult"));
   copy->setEnabled(!text().isEmpty());
-  QAction* selectAll = menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), this,
-                                       [this] { setSelection(0, static_cast<int>(text().size())); });
+  QAction* selectAll =
+      menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), this,
+                      [this] { setSelection(0, static_cast<int>(text().size())); });
   selectAll->setObjectName(QStringLiteral("selectAllResult"));
   selectAll->setEnabled(!text().isEmpty() && ShowsWhole());
   return menu;

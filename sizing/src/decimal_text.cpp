@@ -58,7 +58,7 @@ bool IsBlank(char c) {
 }  // namespace
 
 std::string_view TrimLeadingBlanks(std::string_view text) {
-  const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+  const auto* const first = std::find_if_not(text.begin(), text.end(), IsBlank);
   return text.substr(static_cast<std::size_t>(first - text.begin()));
 }
 

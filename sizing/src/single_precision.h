@@ -9,7 +9,7 @@ namespace velmora::sizing::detail {
 // sign past the single range. A plain cast does the same on IEEE hardware,
 // but C++ leaves an out-of-range cast undefined, so the range is decided here.
 inline float RoundToSingle(double value) {
-  constexpr double kLargestSingle = std::numeric_limits<float>::max();
+  constexpr auto kLargestSingle = static_cast<double>(std::numeric_limits<float>::max());
   // Halfway between the largest single and 2^128: from here on, the nearest
   // single under ties-to-even is infinity.
   constexpr double kOverflowThreshold = 0x1.ffffffp127;

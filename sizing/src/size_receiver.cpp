@@ -41,7 +41,8 @@ SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
   }
   // The order of the operations and of the roundings to single is the rule's
   // own: results are compared digit for digit with the tables engineers know.
-  const double delivery = static_cast<double>(state.FreeAirDelivery) * static_cast<double>(KindConstant(kind));
+  const double delivery =
+      static_cast<double>(state.FreeAirDelivery) * static_cast<double>(KindConstant(kind));
   const double capacity = static_cast<double>(static_cast<float>(state.PowerClassFactor)) *
                           static_cast<double>(state.PressureDifference);
   const float volume = detail::RoundToSingle(delivery / capacity);

@@ -1,11 +1,11 @@
+#include "application.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
-
-#include "application.h"
 
 class ApplicationTest : public QObject {
   Q_OBJECT
@@ -39,7 +39,8 @@ void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
     delete translator;
   }
   QLocale::setDefault(QLocale::c());
-  for (const QString& entry : entries) QVERIFY2(shown.contains(entry), qPrintable(shown.join(", ")));
+  for (const QString& entry : entries)
+    QVERIFY2(shown.contains(entry), qPrintable(shown.join(", ")));
   QCOMPARE(QApplication::applicationName(), QStringLiteral("Velmora"));
 }
 

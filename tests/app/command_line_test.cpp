@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "command_line.h"
+
+#include <QTest>
 
 class CommandLineTest : public QObject {
   Q_OBJECT

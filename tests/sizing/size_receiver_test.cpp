@@ -42,7 +42,8 @@ void ExpectOutcome(CompressorKind kind, const Run& run, const Outcome& expected)
   ASSERT_TRUE(state.StorageVolume.has_value());
   // Bit for bit: a volume one single away from the rule's is a wrong result.
   EXPECT_EQ(*state.StorageVolume, expected.volume);
-  EXPECT_EQ(velmora::sizing::FormatByPattern(*state.StorageVolume, "#0.0#", run.separator), expected.shown);
+  EXPECT_EQ(velmora::sizing::FormatByPattern(*state.StorageVolume, "#0.0#", run.separator),
+            expected.shown);
 }
 
 void ExpectRuns(const std::vector<Run>& runs) {

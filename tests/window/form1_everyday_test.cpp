@@ -56,8 +56,8 @@ int VisibleEdgePixels(const QImage& window, const QRect& control, QRgb backgroun
 QRect IndicatorOf(const QRadioButton* option) {
   QStyleOptionButton styleOption;
   styleOption.initFrom(option);
-  const QRect local = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
-                                                      &styleOption, option);
+  const QRect local =
+      option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
   return local.translated(option->pos());
 }
 
@@ -263,7 +263,8 @@ void Form1EverydayTest::highContrastKeepsEveryEdgeVisible() {
   const auto* checked = window_->Find<QRadioButton>(QStringLiteral("Option1"));
   const QImage checkedCircle = Region(shot, IndicatorOf(checked));
   for (const char* name : {"Option2", "Option3", "Option4", "Option5"}) {
-    const QImage circle = Region(shot, IndicatorOf(window_->Find<QRadioButton>(QLatin1String(name))));
+    const QImage circle =
+        Region(shot, IndicatorOf(window_->Find<QRadioButton>(QLatin1String(name))));
     int visible = 0;
     for (int y = 0; y < circle.height(); ++y) {
       for (int x = 0; x < circle.width(); ++x) {
