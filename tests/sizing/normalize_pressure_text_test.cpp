@@ -45,6 +45,11 @@ TEST(NormalizePressureText, RoundsTheTypedDecimalToOnePlace) {
       {"0.95", ".", 1.0F},
       {"9.96", ".", 10.0F},
       {"0.0499999999", ".", 0.0F},
+      // Just under a tie, with more digits than a double keeps: as a double
+      // these would be 1.25 and 0.05 and round up.
+      {"1.2499999999999999", ".", 1.2F},
+      {"0.049999999999999999", ".", 0.0F},
+      {"1.2500000000000001", ".", 1.3F},
       // A negative pressure that rounds to zero is zero, not minus zero.
       {"-0.04", ".", 0.0F},
   });

@@ -174,6 +174,46 @@ TEST(SizeReceiver, GivesNoVolumeBeyondSinglePrecision) {
   }
 }
 
+TEST(SizeReceiver, ReadsFlowAndPistonPressureAtTheSingleEdge) {
+  constexpr float kLargest = std::numeric_limits<float>::max();
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  const std::string largest = "340282346638528859811704183484516925440";
+  // Halfway from the largest single to 2^128: a tie that rounds to even,
+  // which is infinity. The double just below it still rounds to the largest
+  // single (the flow is read as a double first, so a decimal nearer to
+  // halfway than to that double is halfway already).
+  const std::string halfway = "340282356779733661637539395458142568448";
+  const std::string belowHalfway = "340282356779733623858607532500980858880";
+  struct Edge {
+    CompressorKind kind;
+    std::string flow;
+    std::string pressure;
+    float flowRead;
+    float pressureRead;
+    bool hasVolume;
+  };
+  const std::vector<Edge> cases{
+      {CompressorKind::Screw, largest, "2", kLargest, 2, true},
+      {CompressorKind::Piston, largest, "2", kLargest, 2, true},
+      {CompressorKind::Screw, belowHalfway, "2", kLargest, 2, true},
+      {CompressorKind::Screw, halfway, "2", kInfinity, 2, false},
+      {CompressorKind::Screw, "-" + largest, "2", -kLargest, 2, true},
+      {CompressorKind::Piston, "-" + halfway, "2", -kInfinity, 2, false},
+      {CompressorKind::Piston, "1", largest, 1, kLargest, true},
+      {CompressorKind::Piston, "1", halfway, 1, kInfinity, false},
+      {CompressorKind::Piston, "1", "-" + largest, 1, -kLargest, true},
+      {CompressorKind::Piston, "1", "-" + halfway, 1, -kInfinity, false},
+  };
+  for (const Edge& c : cases) {
+    SCOPED_TRACE("flow \"" + c.flow + "\", pressure \"" + c.pressure + "\"");
+    const SizingState state =
+        SizeReceiver(c.kind, SizingInputs{PowerClass::Class5, c.flow, c.pressure}, ".");
+    EXPECT_EQ(state.FreeAirDelivery, c.flowRead);
+    EXPECT_EQ(state.PressureDifference, c.pressureRead);
+    EXPECT_EQ(state.StorageVolume.has_value(), c.hasVolume);
+  }
+}
+
 TEST(SizeReceiver, KeepsTheLargestSingleWithinRange) {
   // Flow × 5 ÷ (10 × 0.5) is the flow again: the largest single, not infinity.
   const SizingState state = SizeReceiver(
