@@ -17,9 +17,9 @@ class PressureBox;
 class ResultLabel;
 }  // namespace velmora
 
-// The calculator's one window. Its controls keep the names engineers know
-// from the original tool (Option1 to Option5, Text1, Combo1, Command1 ...),
-// so that every test, bug report and screenshot speaks of the same thing.
+// The calculator's one window. Its controls are named as the product's
+// documentation, tests and bug reports name them (Option1 to Option5, Text1,
+// Combo1, Command1 ...), so that all of them speak of the same thing.
 class Form1 : public QWidget {
   Q_OBJECT
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Opens the installed program on a private Xvfb display and checks what a task
-# bar sees: a window titled "Velmora" whose WM_CLASS class is the desktop
-# entry's StartupWMClass (so the running window is tied to its launcher).
+# bar sees: a window titled "Velmora", shown at its size, whose WM_CLASS class
+# (the application name) is the desktop entry's StartupWMClass, so the running
+# window is tied to its launcher.
 #   window_class.sh PATH/TO/velmora PATH/TO/entry.desktop
 set -euo pipefail
 program=$1
@@ -19,5 +20,8 @@ velmora=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
 class=$(xprop -id "$window" WM_CLASS | sed -E 's/.*= "([^"]*)", "([^"]*)"/\2/')
 wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
-echo "window $window: WM_CLASS class '$class'; the desktop entry's StartupWMClass '$wanted'"
-[ -n "$wanted" ] && [ "$class" = "$wanted" ]
+state=$(xwininfo -id "$window" | sed -n 's/^ *Map State: //p')
+size=$(xwininfo -id "$window" | sed -n 's/^ *Width: //p;s/^ *Height: //p' | paste -sd x)
+echo "window $window: $state, $size, WM_CLASS class '$class';" \
+  "the desktop entry's StartupWMClass '$wanted'"
+[ "$state" = IsViewable ] && [ "$size" = 496x139 ] && [ -n "$wanted" ] && [ "$class" = "$wanted" ]

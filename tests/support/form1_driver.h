@@ -46,6 +46,13 @@ class Form1Driver {
     QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
   }
 
+  // From the keyboard, as a user who tabbed to the button.
+  void Press(const QString& button, Qt::Key key) const {
+    auto* command = Find<QPushButton>(button);
+    command->setFocus();
+    QTest::keyClick(command, key);
+  }
+
   QString Shown() const { return Find<QLabel>(QStringLiteral("Label8"))->text(); }
   QString Pressure() const { return Find<QComboBox>(QStringLiteral("Combo1"))->currentText(); }
 

@@ -8,13 +8,17 @@
 #include <QTest>
 #include <memory>
 
-#include "form1.h"
+#include <optional>
+
+#include "form1_driver.h"
+
+using velmora::testing::Form1Driver;
 
 class Form1EventsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup();
+  void cleanup() { window_.reset(); }
   void loadFillsThePressureList_data();
   void loadFillsThePressureList();
   void clickShowsTheVolume_data();
@@ -25,52 +29,30 @@ class Form1EventsTest : public QObject {
   void noVolumeClearsTheResult_data();
   void noVolumeClearsTheResult();
   void wideResultShowsWholeInItsTooltip();
+  void wideResultIsDrawnShortenedNotCut();
+  void separatorChangedWhileOpen_data();
+  void separatorChangedWhileOpen();
+  void separatorBeyondLatin1();
+  void pressReleasedOutsideStartsNothing();
   void inputsAreNotWrittenBack();
   void tenMegabyteFlowIsAnsweredQuickly();
 
  private:
-  void Open(const char* locale);
-  void Enter(const QString& option, const QString& flow, const QString& pressure);
-  void Press(const QString& button, bool withSpace = false);
-  QString Shown() const;
-
+  void Press(const QString& button, bool withSpace = false) const {
+    if (withSpace) {
+      window_->Press(button, Qt::Key_Space);
+    } else {
+      window_->Click(button);
+    }
+  }
+  QString Shown() const { return window_->Shown(); }
   template <typename Control>
   Control* Find(const QString& name) const {
-    return form_->findChild<Control*>(name);
+    return window_->Find<Control>(name);
   }
 
-  std::unique_ptr<Form1> form_;
+  std::optional<Form1Driver> window_;
 };
-
-void Form1EventsTest::Open(const char* locale) {
-  QLocale::setDefault(QLocale(QLatin1String(locale)));
-  form_ = std::make_unique<Form1>();
-  form_->show();
-}
-
-void Form1EventsTest::cleanup() {
-  form_.reset();
-  QLocale::setDefault(QLocale::c());
-}
-
-void Form1EventsTest::Enter(const QString& option, const QString& flow, const QString& pressure) {
-  QTest::mouseClick(Find<QRadioButton>(option), Qt::LeftButton);
-  Find<QLineEdit>(QStringLiteral("Text1"))->setText(flow);
-  Find<QComboBox>(QStringLiteral("Combo1"))->setEditText(pressure);
-}
-
-void Form1EventsTest::Press(const QString& button, bool withSpace) {
-  auto* command = Find<QPushButton>(button);
-  if (withSpace) {
-    command->setFocus();
-    QTest::keyClick(command, Qt::Key_Space);
-  } else {
-    QTest::mouseClick(command, Qt::LeftButton);
-  }
-}
-
-QString Form1EventsTest::Shown() const { return Find<QLabel>(QStringLiteral("Label8"))->text(); }
-
 void Form1EventsTest::loadFillsThePressureList_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<QString>("separator");
@@ -83,7 +65,7 @@ void Form1EventsTest::loadFillsThePressureList_data() {
 void Form1EventsTest::loadFillsThePressureList() {
   QFETCH(QString, locale);
   QFETCH(QString, separator);
-  Open(qPrintable(locale));
+  window_.emplace(qPrintable(locale));
   const auto* combo = Find<QComboBox>(QStringLiteral("Combo1"));
   QCOMPARE(combo->count(), 17);
   for (int entry = 0; entry < combo->count(); ++entry) {
@@ -109,7 +91,8 @@ void Form1EventsTest::clickShowsTheVolume_data() {
   QTest::newRow("30-55 kW") << "en_US" << "Option3" << "10" << "0.5" << "5.0" << "15.0";
   QTest::newRow("60-90 kW") << "en_US" << "Option4" << "4" << "0.9" << "1.48" << "4.44";
   QTest::newRow("110-160 KW") << "en_US" << "Option5" << "12" << "2.1" << "2.86" << "8.57";
-  QTest::newRow("11-22 kW") << "en_US" << "Option2" << "5" << "0" << "0.0" << "0.0";
+  QTest::newRow("11-22 kW") << "en_US" << "Option2" << "5" << "1" << "1.0" << "3.0";
+  QTest::newRow("pressure 0") << "en_US" << "Option2" << "5" << "0" << "0.0" << "0.0";
   QTest::newRow("rounded pressure") << "en_US" << "Option1" << "6" << "0.76" << "1.25" << "3.95";
   QTest::newRow("pressure rounded away") << "en_US" << "Option1" << "1" << "0.04" << "0.0"
                                          << "12.5";
@@ -134,8 +117,8 @@ void Form1EventsTest::clickShowsTheVolume() {
   QFETCH(QString, screw);
   QFETCH(QString, piston);
   for (const bool withSpace : {false, true}) {
-    Open(qPrintable(locale));
-    Enter(option, flow, pressure);
+    window_.emplace(qPrintable(locale));
+    window_->Enter(option, flow, pressure);
     Press(QStringLiteral("Command1"), withSpace);
     QCOMPARE(Shown(), screw);
     Press(QStringLiteral("Command2"), withSpace);
@@ -158,8 +141,8 @@ void Form1EventsTest::pickedEntryUnderACommaSetting() {
   QFETCH(int, entry);
   QFETCH(QString, screw);
   QFETCH(QString, piston);
-  Open("tr_TR");
-  Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("1"));
+  window_.emplace("tr_TR");
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("1"));
   Find<QComboBox>(QStringLiteral("Combo1"))->setCurrentIndex(entry);
   Press(QStringLiteral("Command1"));
   QCOMPARE(Shown(), screw);
@@ -168,8 +151,8 @@ void Form1EventsTest::pickedEntryUnderACommaSetting() {
 }
 
 void Form1EventsTest::sameClickTwiceShowsTheSameText() {
-  Open("en_US");
-  Enter(QStringLiteral("Option4"), QStringLiteral("4"), QStringLiteral("0.9"));
+  window_.emplace("en_US");
+  window_->Enter(QStringLiteral("Option4"), QStringLiteral("4"), QStringLiteral("0.9"));
   for (const char* button : {"Command1", "Command2"}) {
     Press(QLatin1String(button));
     const QString first = Shown();
@@ -193,33 +176,33 @@ void Form1EventsTest::noVolumeClearsTheResult_data() {
 void Form1EventsTest::noVolumeClearsTheResult() {
   QFETCH(QString, flow);
   QFETCH(QString, pressure);
-  Open("en_US");
+  window_.emplace("en_US");
   for (const char* button : {"Command1", "Command2"}) {
-    Enter(QStringLiteral("Option5"), QStringLiteral("10"), QStringLiteral("0.5"));
+    window_->Enter(QStringLiteral("Option5"), QStringLiteral("10"), QStringLiteral("0.5"));
     Press(QLatin1String(button));
     QVERIFY(!Shown().isEmpty());
-    Enter(QStringLiteral("Option5"), flow, pressure);
+    window_->Enter(QStringLiteral("Option5"), flow, pressure);
     Press(QLatin1String(button));
     QCOMPARE(Shown(), QString());
   }
 }
 
 void Form1EventsTest::wideResultShowsWholeInItsTooltip() {
-  Open("tr_TR");
+  window_.emplace("tr_TR");
   const auto* result = Find<QLabel>(QStringLiteral("Label8"));
-  Enter(QStringLiteral("Option5"), QStringLiteral("100000000"), QStringLiteral("1"));
+  window_->Enter(QStringLiteral("Option5"), QStringLiteral("100000000"), QStringLiteral("1"));
   Press(QStringLiteral("Command2"));
   QCOMPARE(Shown(), QStringLiteral("150000000,0"));
   QCOMPARE(result->toolTip(), Shown());
-  Enter(QStringLiteral("Option5"), QStringLiteral("12"), QStringLiteral("1"));
+  window_->Enter(QStringLiteral("Option5"), QStringLiteral("12"), QStringLiteral("1"));
   Press(QStringLiteral("Command2"));
   QCOMPARE(Shown(), QStringLiteral("18,0"));
   QCOMPARE(result->toolTip(), QString());
 }
 
 void Form1EventsTest::inputsAreNotWrittenBack() {
-  Open("en_US");
-  Enter(QStringLiteral("Option2"), QStringLiteral(" 6 m3"), QStringLiteral("0.76"));
+  window_.emplace("en_US");
+  window_->Enter(QStringLiteral("Option2"), QStringLiteral(" 6 m3"), QStringLiteral("0.76"));
   Press(QStringLiteral("Command1"));
   QCOMPARE(Find<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral(" 6 m3"));
   QCOMPARE(Find<QComboBox>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("0.76"));
@@ -227,9 +210,9 @@ void Form1EventsTest::inputsAreNotWrittenBack() {
 }
 
 void Form1EventsTest::tenMegabyteFlowIsAnsweredQuickly() {
-  Open("tr_TR");
+  window_.emplace("tr_TR");
   const QString tenMegabytes = QStringLiteral("0,") + QString(10'000'000, QLatin1Char('5'));
-  Enter(QStringLiteral("Option3"), tenMegabytes, QStringLiteral("0,5"));
+  window_->Enter(QStringLiteral("Option3"), tenMegabytes, QStringLiteral("0,5"));
   // Qt's own first paint of a 10 MB line is not the answer being timed.
   QCoreApplication::processEvents();
   QElapsedTimer timer;
@@ -237,6 +220,79 @@ void Form1EventsTest::tenMegabyteFlowIsAnsweredQuickly() {
   Press(QStringLiteral("Command1"));
   QVERIFY(timer.elapsed() < 1000);
   QCOMPARE(Shown(), QStringLiteral("0,28"));
+}
+
+// Cut off at the box's edge, "150000000,0" would read as a smaller number;
+// what is painted must be the text shortened with "…", as a plain label of
+// the same font and box draws it.
+void Form1EventsTest::wideResultIsDrawnShortenedNotCut() {
+  window_.emplace("tr_TR");
+  window_->Enter(QStringLiteral("Option5"), QStringLiteral("100000000"), QStringLiteral("1"));
+  Press(QStringLiteral("Command2"));
+  auto* result = Find<QLabel>(QStringLiteral("Label8"));
+  const QString shortened =
+      result->fontMetrics().elidedText(Shown(), Qt::ElideRight, result->contentsRect().width());
+  QVERIFY(shortened.endsWith(QChar(0x2026)));
+  QLabel reference(shortened, result->parentWidget());
+  reference.setTextFormat(Qt::PlainText);
+  reference.setGeometry(result->geometry());
+  reference.setFont(result->font());
+  reference.setStyle(result->style());
+  QCOMPARE(result->grab().toImage(), reference.grab().toImage());
+}
+
+void Form1EventsTest::separatorChangedWhileOpen_data() {
+  QTest::addColumn<QString>("opened");
+  QTest::addColumn<QString>("changed");
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<QString>("firstEntry");
+  QTest::addColumn<QString>("screw");
+  // clang-format off
+  QTest::newRow("comma to point") << "tr_TR" << "en_US" << "0.5" << "0,5" << "5.0";
+  QTest::newRow("point to comma") << "en_US" << "tr_TR" << "0,5" << "0.5" << "5,0";
+  // clang-format on
+}
+
+// Regional settings changed while the window is open apply to the next
+// click; the list keeps the entries it was loaded with.
+void Form1EventsTest::separatorChangedWhileOpen() {
+  QFETCH(QString, opened);
+  QFETCH(QString, changed);
+  QFETCH(QString, pressure);
+  QFETCH(QString, firstEntry);
+  QFETCH(QString, screw);
+  window_.emplace(qPrintable(opened));
+  QLocale::setDefault(QLocale(changed));
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), pressure);
+  Press(QStringLiteral("Command1"));
+  QCOMPARE(Shown(), screw);
+  QCOMPARE(Find<QComboBox>(QStringLiteral("Combo1"))->itemText(0), firstEntry);
+}
+
+// The Arabic decimal separator is two bytes in UTF-8: list, reading and
+// result must all use it whole.
+void Form1EventsTest::separatorBeyondLatin1() {
+  window_.emplace("ar_EG");
+  const QString separator = QStringLiteral("\u066B");
+  auto* list = Find<QComboBox>(QStringLiteral("Combo1"));
+  QCOMPARE(list->itemText(0), QStringLiteral("0") + separator + QStringLiteral("5"));
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("0\u066B5"));
+  Press(QStringLiteral("Command1"));
+  QCOMPARE(Shown(), QStringLiteral("5") + separator + QStringLiteral("0"));
+  list->setCurrentIndex(10);  // 1٫5
+  Press(QStringLiteral("Command2"));
+  QCOMPARE(Shown(), QStringLiteral("5") + separator + QStringLiteral("0"));
+}
+
+// A user who presses a button, thinks better of it and lets go elsewhere
+// has started nothing.
+void Form1EventsTest::pressReleasedOutsideStartsNothing() {
+  window_.emplace("en_US");
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("0.5"));
+  auto* button = Find<QPushButton>(QStringLiteral("Command1"));
+  QTest::mousePress(button, Qt::LeftButton);
+  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-20, -20));
+  QCOMPARE(Shown(), QString());
 }
 
 QTEST_MAIN(Form1EventsTest)
