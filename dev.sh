@@ -8,6 +8,9 @@
 #   ./dev.sh sanitize       build with AddressSanitizer and UBSan, run every test
 #   ./dev.sh fuzz [SECONDS] build the fuzz targets and run each for SECONDS (30)
 #   ./dev.sh package        build the .deb, install it with apt, start it
+#   ./dev.sh windows        cross-build for 64-bit Windows (building Qt for it
+#                           once per machine), run every test under Wine, pack
+#                           the zip and the installer, try both under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,6 +20,15 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation2
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
   lintian devscripts man-db qt6-translations-l10n xvfb xdotool x11-utils openbox
+  imagemagick
+)
+
+# The Windows build: Debian's mingw-w64, Wine and NSIS, and what Qt's own
+# build and the packages are made with.
+windows_packages=(
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine64 fonts-wine nsis googletest librsvg2-bin icoutils
+  xvfb openbox xdotool xclip x11-utils imagemagick locales
 )
 
 as_root() {
@@ -25,7 +37,7 @@ as_root() {
 
 install_missing() {
   local missing=()
-  for package in "${packages[@]}"; do
+  for package in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
@@ -112,6 +124,31 @@ package() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q velmora
 }
 
+# Wine takes the user's regional settings from the glibc locale.
+ensure_turkish_locale() {
+  locale -a | grep -qi '^tr_TR.utf8$' && return
+  as_root sed -i 's/^# *tr_TR.UTF-8 UTF-8/tr_TR.UTF-8 UTF-8/' /etc/locale.gen
+  as_root locale-gen
+}
+
+windows() {
+  ensure_turkish_locale
+  VELMORA_QT_WINDOWS=$(tools/build-qt-windows.sh)
+  export VELMORA_QT_WINDOWS
+  build windows
+  # One prefix for the tests, made before they start so that two tests
+  # running at once never both set it up.
+  export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all
+  if [ ! -d "$WINEPREFIX/drive_c" ]; then
+    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w
+  fi
+  ctest --preset windows
+  cmake --build --preset windows --target windows_packages
+  tools/check-windows-program.sh build/windows
+  ls -l build/windows/velmora-*-windows-x64.zip build/windows/velmora-*-windows-x64-setup.exe
+}
+
 case "${1:-}" in
   run) install_missing; build default; exec build/default/app/velmora ;;
   test) install_missing; check_format; build ci; ctest --preset ci ;;
@@ -119,5 +156,6 @@ case "${1:-}" in
   sanitize) install_missing; build asan; ctest --preset asan ;;
   fuzz) install_missing; fuzz "${2:-30}" ;;
   package) install_missing; package ;;
-  *) echo "usage: $0 run|test|tidy|sanitize|fuzz [SECONDS]|package" >&2; exit 2 ;;
+  windows) install_missing "${windows_packages[@]}"; windows ;;
+  *) echo "usage: $0 run|test|tidy|sanitize|fuzz [SECONDS]|package|windows" >&2; exit 2 ;;
 esac

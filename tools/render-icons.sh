@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Derives every icon file from packaging/icons/velmora.svg: the 32×32 PNG in
-# 24-bit colour (no alpha), and the XPM the window compiles in. Needs
+# Derives the committed icon files from packaging/icons/velmora.svg: the 32×32
+# PNG in 24-bit colour (no alpha), and the XPM the window compiles in. The
+# Windows .ico is made at build time. Needs
 # librsvg2-bin and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/../packaging/icons"
@@ -12,5 +13,3 @@ convert /tmp/velmora-rgba.png -background "$background" -alpha remove -alpha off
 # every image-format plugin first, a sixth of the start-up time.
 convert velmora.png xpm:- |
   sed -E 's/^static (const )?char \*.*\[\] = \{/static const char* const velmora_xpm[] = {/' > velmora.xpm
-# Windows wants the same picture as a 24-bit .ico.
-convert velmora.png -depth 8 rgb:- | python3 ../../tools/rgb_to_ico.py 32 > ../windows/velmora.ico

@@ -1,5 +1,6 @@
 #include "dialog_font.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 namespace velmora {
@@ -10,9 +11,20 @@ constexpr double kResultFontPoints = 8.25;
 const char* const kStandInFamily = "Liberation Sans";
 const char* const kResultFamily = "MS Sans Serif";
 
+// Windows has no Liberation Sans; the program ships it in fonts/ beside
+// itself (SIL Open Font License), so that every caption fits there too.
+void LoadShippedStandIn() {
+  if (QFontDatabase::hasFamily(QString::fromLatin1(kStandInFamily))) return;
+  const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/");
+  for (const char* face : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}) {
+    QFontDatabase::addApplicationFont(folder + QString::fromLatin1(face));
+  }
+}
+
 }  // namespace
 
 QFont DialogFont() {
+  LoadShippedStandIn();
   QFont font(kStandInFamily);
   font.setPixelSize(kDialogFontPixels);
   // Where Liberation Sans is missing, fontconfig's own metric-compatible

@@ -1,0 +1,28 @@
+cmake_policy(VERSION 3.25)
+# Writes what the installer puts in place and what its uninstaller takes away
+# again, file by file, from the staged folder: the uninstaller removes exactly
+# what was installed, never a folder's whole content.
+file(GLOB_RECURSE files RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT files)
+set(install "")
+set(uninstall "")
+set(folders "")
+foreach(file ${files})
+  get_filename_component(folder "${file}" DIRECTORY)
+  string(REPLACE "/" "\\" windows_file "${file}")
+  string(REPLACE "/" "\\" windows_folder "${folder}")
+  string(APPEND install "SetOutPath \"$INSTDIR\\${windows_folder}\"\nFile \"${STAGE}/${file}\"\n")
+  string(APPEND uninstall "Delete \"$INSTDIR\\${windows_file}\"\n")
+  while(folder AND NOT folder IN_LIST folders)
+    list(APPEND folders "${folder}")
+    get_filename_component(folder "${folder}" DIRECTORY)
+  endwhile()
+endforeach()
+# Deepest folders first, so that each is empty when it is removed.
+list(SORT folders ORDER DESCENDING)
+foreach(folder ${folders})
+  string(REPLACE "/" "\\" windows_folder "${folder}")
+  string(APPEND uninstall "RMDir \"$INSTDIR\\${windows_folder}\"\n")
+endforeach()
+file(WRITE "${OUT}/install-files.nsh" "${install}")
+file(WRITE "${OUT}/uninstall-files.nsh" "${uninstall}")
