@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-
 #include <optional>
 
 #include "form1_driver.h"
