@@ -153,6 +153,8 @@ case "${1:-}" in
   run) install_missing; build default; exec build/default/app/velmora ;;
   test) install_missing; check_format; build ci; ctest --preset ci ;;
   tidy) install_missing; build ci; tools/tidy.sh build/ci ;;
+  # The exhaustive slices run in the plain build; under the sanitizers the
+  # fuzzers drive the same formatting code far harder, and faster.
   sanitize) install_missing; build asan; ctest --preset asan ;;
   fuzz) install_missing; fuzz "${2:-30}" ;;
   package) install_missing; package ;;
