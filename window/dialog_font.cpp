@@ -11,8 +11,11 @@ constexpr double kResultFontPoints = 8.25;
 const char* const kStandInFamily = "Liberation Sans";
 const char* const kResultFamily = "MS Sans Serif";
 
+#ifdef Q_OS_WIN
 // Windows has no Liberation Sans; the program ships it in fonts/ beside
 // itself (SIL Open Font License), so that every caption fits there too.
+// Elsewhere the system has it (the Debian package depends on it), and asking
+// fontconfig whether it does would cost start-up time for nothing.
 void LoadShippedStandIn() {
   if (QFontDatabase::hasFamily(QString::fromLatin1(kStandInFamily))) return;
   const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/");
@@ -20,11 +23,15 @@ void LoadShippedStandIn() {
     QFontDatabase::addApplicationFont(folder + QString::fromLatin1(face));
   }
 }
+#endif
 
 }  // namespace
 
 QFont DialogFont() {
-  LoadShippedStandIn();
+#ifdef Q_OS_WIN
+  static const bool shippedFacesLoaded = (LoadShippedStandIn(), true);
+  Q_UNUSED(shippedFacesLoaded)
+#endif
   QFont font(kStandInFamily);
   font.setPixelSize(kDialogFontPixels);
   // Where Liberation Sans is missing, fontconfig's own metric-compatible
