@@ -1,6 +1,8 @@
 #include "startup_failure.h"
 
 #include <QRegularExpression>
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -17,8 +19,9 @@ QString FirstMatch(const QStringList& messages, const QRegularExpression& patter
   return {};
 }
 
-}  // namespace
-
+// One line that tells the user why the window cannot open, from what Qt said
+// while it looked for a platform (qtMessages, in order), its final fatal
+// message, and the DISPLAY the program was given.
 QString DescribeStartupFailure(const QStringList& qtMessages, const QString& fatalMessage,
                                const QString& display) {
   const bool noDisplay =
@@ -53,8 +56,6 @@ QString DescribeStartupFailure(const QStringList& qtMessages, const QString& fat
   return QStringLiteral("the Qt platform '%1' could not open a window (%2)")
       .arg(failed.isEmpty() ? QStringLiteral("?") : failed, detail);
 }
-
-namespace {
 
 struct HeldMessage {
   QtMsgType type;

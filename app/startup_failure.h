@@ -1,17 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 namespace velmora {
 
 inline constexpr int kStartupFailure = 1;
-
-// One line that tells the user why the window cannot open, from what Qt said
-// while it looked for a platform (qtMessages, in order), its final fatal
-// message, and the DISPLAY the program was given.
-QString DescribeStartupFailure(const QStringList& qtMessages, const QString& fatalMessage,
-                               const QString& display);
 
 // While it lives, Qt's messages are held back; a fatal one (Qt gives up when
 // no platform can open a window, and would abort with a core dump) ends the
