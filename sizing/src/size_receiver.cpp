@@ -9,16 +9,12 @@
 namespace velmora::sizing {
 namespace {
 
-constexpr float KindConstant(CompressorKind kind) {
-  return kind == CompressorKind::Screw ? 5.0F : 15.0F;
-}
-
 // The screw variant has always rounded the typed pressure to one decimal in
 // the user's format; the piston variant reads it as it stands.
 float ReadPressureDifference(CompressorKind kind, std::string_view text,
                              std::string_view decimalSeparator) {
   if (kind == CompressorKind::Screw) return NormalizePressureText(text, decimalSeparator);
-  return detail::RoundToSingle(ParseLeadingNumber(text, decimalSeparator));
+  return ParseLeadingSingle(text, decimalSeparator);
 }
 
 }  // namespace
@@ -27,8 +23,7 @@ SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
                          std::string_view decimalSeparator) {
   SizingState state;
   state.PowerClassFactor = PowerClassFactorOf(inputs.powerClass);
-  state.FreeAirDelivery =
-      detail::RoundToSingle(ParseLeadingNumber(inputs.freeAirDeliveryText, decimalSeparator));
+  state.FreeAirDelivery = ParseLeadingSingle(inputs.freeAirDeliveryText, decimalSeparator);
   state.PressureDifference = ReadPressureDifference(kind, inputs.pressureText, decimalSeparator);
 
   if (!std::isfinite(state.FreeAirDelivery) || !std::isfinite(state.PressureDifference)) {
@@ -42,7 +37,7 @@ SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
   // The order of the operations and of the roundings to single is the rule's
   // own: results are compared digit for digit with the tables engineers know.
   const double delivery =
-      static_cast<double>(state.FreeAirDelivery) * static_cast<double>(KindConstant(kind));
+      static_cast<double>(state.FreeAirDelivery) * static_cast<double>(KindConstantOf(kind));
   const double capacity = static_cast<double>(static_cast<float>(state.PowerClassFactor)) *
                           static_cast<double>(state.PressureDifference);
   const float volume = detail::RoundToSingle(delivery / capacity);

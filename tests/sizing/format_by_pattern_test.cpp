@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "sizing/shortest_digits.h"
+
 namespace {
 
 using velmora::sizing::FormatByPattern;
@@ -101,6 +103,40 @@ TEST(FormatByPattern, ShowsThePressureListEntries) {
     const auto entry = static_cast<float>(tenths / 10.0);
     const std::string expected = std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
     EXPECT_EQ(FormatByPattern(entry, "#0.0", ","), expected);
+  }
+}
+
+// The digits an explanation shows for a stored value: enough to name the
+// single exactly, never its binary tail, never rounded to a pattern.
+TEST(ShortestDigits, NamesTheStoredSingleExactly) {
+  struct DigitsCase {
+    float value;
+    std::string separator;
+    std::string expected;
+  };
+  const std::vector<DigitsCase> cases{
+      {0.8F, ",", "0,8"},
+      {10.0F, ",", "10"},
+      {1.0F, ".", "1"},
+      {0.0F, ",", "0"},
+      {-0.0F, ",", "0"},
+      {-2.0F, ".", "-2"},
+      {12.5F, ",", "12,5"},
+      {0.76F, ".", "0.76"},
+      {0.325F, ".", "0.325"},
+      {3.125F, ",", "3,125"},
+      {1e20F, ".", "100000000000000000000"},
+      {std::numeric_limits<float>::max(), ",", "340282350000000000000000000000000000000"},
+      {std::numeric_limits<float>::denorm_min(), ".", "0." + std::string(44, '0') + "1"},
+      {1.5F, "\xD9\xAB",
+       "1\xD9\xAB"
+       "5"},
+      {std::numeric_limits<float>::infinity(), ".", ""},
+      {std::numeric_limits<float>::quiet_NaN(), ",", ""},
+  };
+  for (const DigitsCase& c : cases) {
+    SCOPED_TRACE("value: " + std::to_string(c.value));
+    EXPECT_EQ(velmora::sizing::ShortestDigits(c.value, c.separator), c.expected);
   }
 }
 

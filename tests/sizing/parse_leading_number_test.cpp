@@ -79,6 +79,40 @@ TEST(ParseLeadingNumber, HonoursTheUsersSeparatorBesideThePoint) {
   }
 }
 
+// Whether what the calculation read is all that was typed: an explanation
+// echoes the typed text exactly when it is not.
+TEST(IsWholeNumberText, TellsANumberFromATextThatOnlyBeginsWithOne) {
+  struct WholeCase {
+    std::string text;
+    std::string separator;
+    bool whole;
+  };
+  const std::vector<WholeCase> cases{
+      {"10", ",", true},
+      {" 0,76\r\n", ",", true},
+      {"-1", ",", true},
+      {"+4", ".", true},
+      {"1.5", ",", true},
+      {"5.", ".", true},
+      {".5", ".", true},
+      {"1,5", ".", false},
+      {"12,5 m3", ",", false},
+      {"1.2.3", ".", false},
+      {"abc", ",", false},
+      {"", ",", false},
+      {"   ", ",", false},
+      {"-", ",", false},
+      {"1 5", ".", false},
+      {"2\xD9\xAB"
+       "5",
+       "\xD9\xAB", true},
+  };
+  for (const WholeCase& c : cases) {
+    SCOPED_TRACE("text: \"" + c.text + "\", separator: \"" + c.separator + "\"");
+    EXPECT_EQ(velmora::sizing::IsWholeNumberText(c.text, c.separator), c.whole);
+  }
+}
+
 TEST(ParseLeadingNumber, SaturatesBeyondTheDoubleRange) {
   const std::string huge = "1" + std::string(400, '0');
   const std::string tiny = "0." + std::string(400, '0') + "1";

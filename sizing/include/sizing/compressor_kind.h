@@ -6,4 +6,7 @@ namespace velmora::sizing {
 // pressure difference.
 enum class CompressorKind { Screw, Piston };
 
+// The kind constant K of the rule: volume = flow × K ÷ (factor × pressure).
+constexpr int KindConstantOf(CompressorKind kind) { return kind == CompressorKind::Screw ? 5 : 15; }
+
 }  // namespace velmora::sizing

@@ -12,4 +12,13 @@ namespace velmora::sizing {
 // it 0. There is no exponent and no radix prefix.
 double ParseLeadingNumber(std::string_view text, std::string_view decimalSeparator);
 
+// The same number rounded to the nearest single, ties to even, as the
+// calculation stores it: infinity of its sign past the single range.
+float ParseLeadingSingle(std::string_view text, std::string_view decimalSeparator);
+
+// Whether the whole text, blanks at both ends aside, is one number as
+// ParseLeadingNumber reads it: nothing before it, nothing after it. Where
+// this is false, what the calculation used is not what the user sees typed.
+bool IsWholeNumberText(std::string_view text, std::string_view decimalSeparator);
+
 }  // namespace velmora::sizing
