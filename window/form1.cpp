@@ -186,5 +186,13 @@ void Form1::DescribeForAssistiveTools() {
   }
   Text1->setAccessibleDescription(Label5->text());
   Combo1->setAccessibleDescription(Label7->text());
-  Label8->setAccessibleDescription(Frame1->title() + QLatin1Char(' ') + Label9->text());
+  DescribeResult();
+}
+
+// A screen reader reaches the result's explanation through the description,
+// which a tooltip would not give it beside one of its own.
+void Form1::DescribeResult() {
+  QString description = Frame1->title() + QLatin1Char(' ') + Label9->text();
+  if (!Label8->Explanation().isEmpty()) description += u'\n' + Label8->Explanation();
+  Label8->setAccessibleDescription(description);
 }

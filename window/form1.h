@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <utility>
 
 #include "sizing/compressor_kind.h"
 #include "sizing/power_class.h"
@@ -15,6 +17,7 @@ namespace velmora {
 class CommandButton;
 class PressureBox;
 class ResultLabel;
+struct TypedInputs;
 }  // namespace velmora
 
 // The calculator's one window. Its controls are named as the product's
@@ -31,6 +34,7 @@ class Form1 : public QWidget {
   void SetUpControls();
   void SetTabOrder();
   void DescribeForAssistiveTools();
+  void DescribeResult();
 
   void Form_Load();
   void Command1_Click();
@@ -38,7 +42,10 @@ class Form1 : public QWidget {
   void ComputeScrewVolume();
   void ComputePistonVolume();
   void ComputeVolume(velmora::sizing::CompressorKind kind);
-  void ShowStorageVolume();
+  void ShowStorageVolume(velmora::sizing::CompressorKind kind);
+  velmora::TypedInputs ReadTypedInputs(velmora::sizing::CompressorKind kind) const;
+  std::array<std::pair<QRadioButton*, velmora::sizing::PowerClass>, 5> PowerClassOptions() const;
+  const QRadioButton* SelectedOption() const;
   velmora::sizing::PowerClass SelectedPowerClass() const;
 
   velmora::sizing::SizingState SizingState_;

@@ -5,11 +5,13 @@
 #include <array>
 #include <string_view>
 
+#include "ascii_digits.h"
 #include "form1.h"
 #include "pressure_box.h"
 #include "result_label.h"
 #include "sizing/format_by_pattern.h"
 #include "sizing/size_receiver.h"
+#include "sizing_explanation.h"
 
 namespace {
 
@@ -19,13 +21,13 @@ std::string_view AsView(const QByteArray& utf8) {
 
 // The separator of the regional settings as they stand now; the user may
 // change them while the window is open.
-QByteArray UserDecimalSeparator() { return QLocale().decimalPoint().toUtf8(); }
+QString UserDecimalSeparator() { return QLocale().decimalPoint(); }
 
 }  // namespace
 
 void Form1::Form_Load() {
   const QString typedText = Combo1->currentText();
-  const QByteArray separator = UserDecimalSeparator();
+  const QByteArray separator = UserDecimalSeparator().toUtf8();
   for (int tenths = 5; tenths <= 21; ++tenths) {
     const auto pressure = static_cast<float>(tenths / 10.0);
     Combo1->addItem(QString::fromStdString(
@@ -39,12 +41,12 @@ void Form1::Form_Load() {
 
 void Form1::Command1_Click() {
   ComputeScrewVolume();
-  ShowStorageVolume();
+  ShowStorageVolume(velmora::sizing::CompressorKind::Screw);
 }
 
 void Form1::Command2_Click() {
   ComputePistonVolume();
-  ShowStorageVolume();
+  ShowStorageVolume(velmora::sizing::CompressorKind::Piston);
 }
 
 void Form1::ComputeScrewVolume() { ComputeVolume(velmora::sizing::CompressorKind::Screw); }
@@ -53,34 +55,56 @@ void Form1::ComputePistonVolume() { ComputeVolume(velmora::sizing::CompressorKin
 
 void Form1::ComputeVolume(velmora::sizing::CompressorKind kind) {
   const velmora::sizing::PowerClass powerClass = SelectedPowerClass();
-  const QByteArray flow = Text1->text().toUtf8();
-  const QByteArray pressure = Combo1->currentText().toUtf8();
-  const QByteArray separator = UserDecimalSeparator();
+  const velmora::TypedInputs typed = ReadTypedInputs(kind);
+  // Digits of the user's own script count as the digits they are.
+  const QByteArray flow = velmora::WithAsciiDigits(typed.flowText).toUtf8();
+  const QByteArray pressure = velmora::WithAsciiDigits(typed.pressureText).toUtf8();
+  const QByteArray separator = typed.decimalSeparator.toUtf8();
   SizingState_ = velmora::sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)},
                                                AsView(separator));
 }
 
-void Form1::ShowStorageVolume() {
-  if (!SizingState_.StorageVolume) {
-    // Beyond single precision there is no volume to show, and an earlier
-    // result left standing would be read as this one.
-    Label8->ShowResult(QString());
-    return;
-  }
-  const QByteArray separator = UserDecimalSeparator();
-  Label8->ShowResult(QString::fromStdString(
-      velmora::sizing::FormatByPattern(*SizingState_.StorageVolume, "#0.0#", AsView(separator))));
+velmora::TypedInputs Form1::ReadTypedInputs(velmora::sizing::CompressorKind kind) const {
+  const QRadioButton* selected = SelectedOption();
+  return {kind, selected == nullptr ? QString() : selected->text(), Text1->text(),
+          Combo1->currentText(), UserDecimalSeparator()};
 }
 
-velmora::sizing::PowerClass Form1::SelectedPowerClass() const {
-  const std::array<std::pair<const QRadioButton*, velmora::sizing::PowerClass>, 5> options{{
+// The explanation is built from the same stored values and the same label
+// text, so the two can never disagree.
+void Form1::ShowStorageVolume(velmora::sizing::CompressorKind kind) {
+  // Beyond single precision there is no volume to show, and an earlier
+  // result left standing would be read as this one.
+  const QString result =
+      SizingState_.StorageVolume
+          ? QString::fromStdString(velmora::sizing::FormatByPattern(
+                *SizingState_.StorageVolume, "#0.0#", AsView(UserDecimalSeparator().toUtf8())))
+          : QString();
+  const QString explanation = velmora::ExplainSizing(ReadTypedInputs(kind), SizingState_, result);
+  Label8->ShowResult(result, explanation);
+  DescribeResult();
+}
+
+std::array<std::pair<QRadioButton*, velmora::sizing::PowerClass>, 5> Form1::PowerClassOptions()
+    const {
+  return {{
       {Option1, velmora::sizing::PowerClass::Class1},
       {Option2, velmora::sizing::PowerClass::Class2},
       {Option3, velmora::sizing::PowerClass::Class3},
       {Option4, velmora::sizing::PowerClass::Class4},
       {Option5, velmora::sizing::PowerClass::Class5},
   }};
-  for (const auto& [option, powerClass] : options) {
+}
+
+const QRadioButton* Form1::SelectedOption() const {
+  for (const auto& [option, powerClass] : PowerClassOptions()) {
+    if (option->isChecked()) return option;
+  }
+  return nullptr;
+}
+
+velmora::sizing::PowerClass Form1::SelectedPowerClass() const {
+  for (const auto& [option, powerClass] : PowerClassOptions()) {
     if (option->isChecked()) return powerClass;
   }
   return velmora::sizing::PowerClass::None;

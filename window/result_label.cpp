@@ -15,10 +15,11 @@ ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, pa
   setFocusPolicy(Qt::NoFocus);
 }
 
-void ResultLabel::ShowResult(const QString& result) {
+void ResultLabel::ShowResult(const QString& result, const QString& explanation) {
   setText(result);
+  explanation_ = explanation;
+  setToolTip(explanation);
   const bool whole = ShowsWhole();
-  setToolTip(whole ? QString() : result);
   // An elided text cannot be selected in part: what is seen is not the text.
   setTextInteractionFlags(whole && !result.isEmpty() ? Qt::TextSelectableByMouse
                                                      : Qt::NoTextInteraction);
@@ -33,6 +34,10 @@ QMenu* ResultLabel::CreateContextMenu() {
                                   &ResultLabel::CopyResult);
   copy->setObjectName(QStringLiteral("copyResult"));
   copy->setEnabled(!text().isEmpty());
+  QAction* copyExplanation =
+      menu->addAction(QStringLiteral("Hesabı Kopyala"), this, &ResultLabel::CopyExplanation);
+  copyExplanation->setObjectName(QStringLiteral("copyCalculation"));
+  copyExplanation->setEnabled(!explanation_.isEmpty());
   QAction* selectAll =
       menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), this,
                       [this] { setSelection(0, static_cast<int>(text().size())); });
@@ -53,6 +58,8 @@ QString ResultLabel::ShownText() const {
 bool ResultLabel::ShowsWhole() const { return ShownText() == text(); }
 
 void ResultLabel::CopyResult() const { QGuiApplication::clipboard()->setText(text()); }
+
+void ResultLabel::CopyExplanation() const { QGuiApplication::clipboard()->setText(explanation_); }
 
 void ResultLabel::paintEvent(QPaintEvent* event) {
   if (ShowsWhole()) {

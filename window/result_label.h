@@ -8,10 +8,11 @@ namespace velmora {
 
 // The result field. Its box is fixed and holds about eight bold digits; a
 // larger volume cut off at the box's edge would read as a different number,
-// so a result that does not fit ends in "…" and shows whole in its tooltip.
-// text() always holds the whole result, for assistive tools and the
-// clipboard: engineers copy results into reports, so a right-click offers
-// Copy (the whole result, no selection needed) and the mouse selects a
+// so a result that does not fit ends in "…". Its tooltip explains the
+// result, the whole number included. text() always holds the whole result,
+// for assistive tools and the clipboard: engineers copy results into
+// reports, so a right-click offers Copy (the whole result, no selection
+// needed) and Copy Calculation (the explanation), and the mouse selects a
 // result that shows whole. It never takes the focus.
 class ResultLabel : public QLabel {
   Q_OBJECT
@@ -19,10 +20,12 @@ class ResultLabel : public QLabel {
  public:
   ResultLabel(const QString& text, QWidget* parent);
 
-  void ShowResult(const QString& result);
+  void ShowResult(const QString& result, const QString& explanation);
+  QString Explanation() const { return explanation_; }
 
-  // What a right-click opens: Copy, enabled while there is a result, and
-  // Select All, enabled while the result shows whole.
+  // What a right-click opens: Copy, enabled while there is a result, Copy
+  // Calculation, enabled once there was a calculation, and Select All,
+  // enabled while the result shows whole.
   QMenu* CreateContextMenu();
 
  protected:
@@ -33,6 +36,9 @@ class ResultLabel : public QLabel {
   QString ShownText() const;
   bool ShowsWhole() const;
   void CopyResult() const;
+  void CopyExplanation() const;
+
+  QString explanation_;
 };
 
 }  // namespace velmora

@@ -102,9 +102,9 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
       << QByteArray("\xe2\x80\x8f" "10") << QByteArray("0.5") << "0.0" << "0.0";
   QTest::newRow("right-to-left mark after the pressure")
       << QByteArray("10") << QByteArray("0.5\xe2\x80\x8f") << "0.0" << "15.0";
-  QTest::newRow("Arabic-Indic digits are not digits")
-      << QByteArray("\xd9\xa1\xd9\xa0") << QByteArray("0.5") << "0.0" << "0.0";
-  QTest::newRow("Arabic-Indic pressure")
+  QTest::newRow("Arabic-Indic digits are the digits they are")
+      << QByteArray("\xd9\xa1\xd9\xa0") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("Arabic decimal mark is no point")
       << QByteArray("10") << QByteArray("\xd9\xa0\xd9\xab\xd9\xa5") << "0.0" << "0.0";
   QTest::newRow("emoji after the flow")
       << QByteArray("10\xf0\x9f\x98\x80") << QByteArray("0.5") << "5.0" << "15.0";
@@ -176,6 +176,10 @@ void Form1AbuseTest::tenThousandAlternatingClicksKeepMemoryFlat() {
     for (int i = 0; i < pairs; ++i) {
       Click("Command1");
       Click("Command2");
+      // A user's clicks come through the event loop, which handles the
+      // repaints each one asks for; held back, they pile up as no program
+      // ever sees them.
+      QApplication::processEvents();
     }
   };
   clickPairs(500);  // let caches and the allocator settle first

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -27,7 +28,9 @@ class Form1EventsTest : public QObject {
   void sameClickTwiceShowsTheSameText();
   void noVolumeClearsTheResult_data();
   void noVolumeClearsTheResult();
-  void wideResultShowsWholeInItsTooltip();
+  void resultExplainsItself_data();
+  void resultExplainsItself();
+  void explanationStaysUntilTheNextClick();
   void wideResultIsDrawnShortenedNotCut();
   void separatorChangedWhileOpen_data();
   void separatorChangedWhileOpen();
@@ -186,17 +189,100 @@ void Form1EventsTest::noVolumeClearsTheResult() {
   }
 }
 
-void Form1EventsTest::wideResultShowsWholeInItsTooltip() {
+void Form1EventsTest::resultExplainsItself_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<QString>("flow");
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<QStringList>("lines");
+  const QString beyondSingle = QStringLiteral("1") + QString(39, QLatin1Char('0'));
+  // clang-format off
+  QTest::newRow("screw rounds the pressure") << "tr_TR" << "Command1" << "Option3" << "10" << "0,76"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 0,8 bar (yazılan \"0,76\", bir ondalığa yuvarlandı)",
+                     "Hacim = 10 × 5 ÷ (20 × 0,8) = 3,13 m3"};
+  QTest::newRow("a comma ends the piston's number") << "en_US" << "Command2" << "Option3" << "10"
+      << "1,5"
+      << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 1 bar (yazılan \"1,5\")", "Hacim = 10 × 15 ÷ (20 × 1) = 7.5 m3"};
+  QTest::newRow("empty flow") << "tr_TR" << "Command1" << "Option1" << "" << "1"
+      << QStringList{"Vidalı kompresör, 4-7.5 kW: güç katsayısı 30", "Debi: 0 m3/dk (boş)",
+                     "Basınç farkı: 1 bar", "Hacim = 0 × 5 ÷ (30 × 1) = 0,0 m3"};
+  QTest::newRow("flow with its unit") << "tr_TR" << "Command2" << "Option2" << "12,5 m3" << " 1 "
+      << QStringList{"Pistonlu kompresör, 11-22 kW: güç katsayısı 25",
+                     "Debi: 12,5 m3/dk (yazılan \"12,5 m3\")", "Basınç farkı: 1 bar",
+                     "Hacim = 12,5 × 15 ÷ (25 × 1) = 7,5 m3"};
+  QTest::newRow("negative flow") << "en_US" << "Command1" << "Option1" << "-3" << "1"
+      << QStringList{"Vidalı kompresör, 4-7.5 kW: güç katsayısı 30", "Debi: -3 m3/dk",
+                     "Basınç farkı: 1 bar", "Hacim = -3 × 5 ÷ (30 × 1) = -0.5 m3"};
+  QTest::newRow("pressure 0") << "en_US" << "Command2" << "Option2" << "5" << "0"
+      << QStringList{"Pistonlu kompresör, 11-22 kW: güç katsayısı 25", "Debi: 5 m3/dk",
+                     "Basınç farkı: 0 bar", "Basınç farkı sıfırdan büyük değil: hacim 0"};
+  QTest::newRow("negative pressure") << "tr_TR" << "Command1" << "Option2" << "5" << "-1"
+      << QStringList{"Vidalı kompresör, 11-22 kW: güç katsayısı 25", "Debi: 5 m3/dk",
+                     "Basınç farkı: -1 bar", "Basınç farkı sıfırdan büyük değil: hacim 0"};
+  QTest::newRow("screw pressure no number") << "tr_TR" << "Command1" << "Option3" << "10" << "abc"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 0 bar (yazılan \"abc\")",
+                     "Basınç farkı sıfırdan büyük değil: hacim 0"};
+  QTest::newRow("screw rounds to 0") << "tr_TR" << "Command1" << "Option3" << "10" << "0,04"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 0 bar (yazılan \"0,04\", bir ondalığa yuvarlandı)",
+                     "Basınç farkı sıfırdan büyük değil: hacim 0"};
+  QTest::newRow("beyond single") << "en_US" << "Command2" << "Option5" << beyondSingle << "1"
+      << QStringList{"Pistonlu kompresör, 110-160 KW: güç katsayısı 10",
+                     "Değerler hesaplanabilecek aralığın dışında: sonuç yok"};
+  QTest::newRow("shown shortened, explained whole") << "tr_TR" << "Command2" << "Option5"
+      << "100000000" << "1"
+      << QStringList{"Pistonlu kompresör, 110-160 KW: güç katsayısı 10", "Debi: 100000000 m3/dk",
+                     "Basınç farkı: 1 bar", "Hacim = 100000000 × 15 ÷ (10 × 1) = 150000000,0 m3"};
+  QTest::newRow("Arabic separator and digits") << "ar_EG" << "Command1" << "Option3"
+      << "١٠" << "٠٫٥"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 0٫5 bar", "Hacim = 10 × 5 ÷ (20 × 0٫5) = 5٫0 m3"};
+  QTest::newRow("a pasted line is echoed on one line") << "en_US" << "Command2" << "Option3"
+      << "10\n5" << "1"
+      << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
+                     "Debi: 10 m3/dk (yazılan \"10 5\")", "Basınç farkı: 1 bar",
+                     "Hacim = 10 × 15 ÷ (20 × 1) = 7.5 m3"};
+  // clang-format on
+}
+
+void Form1EventsTest::resultExplainsItself() {
+  QFETCH(QString, locale);
+  QFETCH(QString, button);
+  QFETCH(QString, option);
+  QFETCH(QString, flow);
+  QFETCH(QString, pressure);
+  QFETCH(QStringList, lines);
+  window_.emplace(qPrintable(locale));
+  const auto* result = Find<QLabel>(QStringLiteral("Label8"));
+  QCOMPARE(result->toolTip(), QString());
+  window_->Enter(option, flow, pressure);
+  Press(button);
+  QCOMPARE(result->toolTip().split(u'\n'), lines);
+}
+
+// Like the result, the explanation speaks of the last click, not of what has
+// been typed since.
+void Form1EventsTest::explanationStaysUntilTheNextClick() {
   window_.emplace("tr_TR");
   const auto* result = Find<QLabel>(QStringLiteral("Label8"));
-  window_->Enter(QStringLiteral("Option5"), QStringLiteral("100000000"), QStringLiteral("1"));
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("0,5"));
+  Press(QStringLiteral("Command1"));
+  const QString explained = result->toolTip();
+  QVERIFY(explained.endsWith(QStringLiteral("= 5,0 m3")));
+  // A screen reader reaches it through the result's description.
+  QVERIFY(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(result))
+              ->text(QAccessible::Description)
+              .endsWith(u'\n' + explained));
+  window_->Enter(QStringLiteral("Option5"), QStringLiteral("99"), QStringLiteral("2"));
+  QTest::keyClicks(Find<QLineEdit>(QStringLiteral("Text1")), QStringLiteral("7"));
+  QCOMPARE(result->toolTip(), explained);
+  QCOMPARE(Shown(), QStringLiteral("5,0"));
   Press(QStringLiteral("Command2"));
-  QCOMPARE(Shown(), QStringLiteral("150000000,0"));
-  QCOMPARE(result->toolTip(), Shown());
-  window_->Enter(QStringLiteral("Option5"), QStringLiteral("12"), QStringLiteral("1"));
-  Press(QStringLiteral("Command2"));
-  QCOMPARE(Shown(), QStringLiteral("18,0"));
-  QCOMPARE(result->toolTip(), QString());
+  QVERIFY(result->toolTip().startsWith(QStringLiteral("Pistonlu kompresör, 110-160 KW")));
 }
 
 void Form1EventsTest::inputsAreNotWrittenBack() {

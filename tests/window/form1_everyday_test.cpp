@@ -149,6 +149,16 @@ void Form1EverydayTest::resultCanBeCopiedWhole() {
     copy->trigger();
   });
   QCOMPARE(QApplication::clipboard()->text(), result);
+  RightClick(label, [](QMenu& menu) {
+    auto* copyCalculation = menu.findChild<QAction*>(QStringLiteral("copyCalculation"));
+    QVERIFY(copyCalculation != nullptr);
+    QCOMPARE(copyCalculation->text(), QStringLiteral("Hesabı Kopyala"));
+    QCOMPARE(menu.actions().indexOf(copyCalculation), 1);  // right after Copy
+    QVERIFY(copyCalculation->isEnabled());
+    copyCalculation->trigger();
+  });
+  QCOMPARE(QApplication::clipboard()->text(), label->toolTip());
+  QCOMPARE(QApplication::clipboard()->text().count(u'\n'), 3);
   QCOMPARE(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse), selectable);
   QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
@@ -158,6 +168,7 @@ void Form1EverydayTest::noResultHasNothingToCopy() {
   RightClick(window_->Find(QStringLiteral("Label8")), [](QMenu& menu) {
     QVERIFY(!menu.findChild<QAction*>(QStringLiteral("copyResult"))->isEnabled());
     QVERIFY(!menu.findChild<QAction*>(QStringLiteral("selectAllResult"))->isEnabled());
+    QVERIFY(!menu.findChild<QAction*>(QStringLiteral("copyCalculation"))->isEnabled());
   });
 }
 
