@@ -1,8 +1,9 @@
 // Renders the window to a PNG, as it opens or with a calculation shown, so
 // that what users see can be looked at without a display.
-//   window_screenshot OUT.png [--locale L] [--palette white-on-black|black-on-white]
+//   window_screenshot OUT.png [--locale L]
+//                     [--palette white-on-black|black-on-white|aquatic|night-sky]
 //                     [--flow F --pressure P --option OptionN --press CommandN]
-//                     [--menu Text1|Label8]
+//                     [--menu Text1|Label8] [--tooltip Label8]
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "application.h"
 #include "form1.h"
@@ -22,20 +24,26 @@
 
 namespace {
 
-// Right-clicks a control and paints the menu it opened into the window's
-// picture where it stands on screen, the picture growing to hold it.
+// The window's picture with a popup painted in where it stands on screen,
+// the picture growing to hold it.
+QPixmap WithPopup(const QWidget& window, QWidget* popup, const QPixmap& picture) {
+  const QRect popupRect(window.mapFromGlobal(popup->pos()), popup->size());
+  const QRect canvas = QRect(QPoint(0, 0), picture.size()).united(popupRect);
+  QPixmap combined(canvas.size());
+  combined.fill(Qt::transparent);
+  QPainter painter(&combined);
+  painter.drawPixmap(-canvas.topLeft(), picture);
+  painter.drawPixmap(popupRect.topLeft() - canvas.topLeft(), popup->grab());
+  return combined;
+}
+
+// Right-clicks a control and paints the menu it opened into the picture.
 QPixmap WithOpenMenu(QWidget& window, QWidget* control, const QPixmap& picture) {
   QPixmap combined;
   QTimer::singleShot(0, [&] {
     QWidget* menu = QApplication::activePopupWidget();
     if (menu == nullptr) return;
-    const QRect menuRect(window.mapFromGlobal(menu->pos()), menu->size());
-    const QRect canvas = QRect(QPoint(0, 0), picture.size()).united(menuRect);
-    combined = QPixmap(canvas.size());
-    combined.fill(Qt::transparent);
-    QPainter painter(&combined);
-    painter.drawPixmap(-canvas.topLeft(), picture);
-    painter.drawPixmap(menuRect.topLeft() - canvas.topLeft(), menu->grab());
+    combined = WithPopup(window, menu, picture);
     menu->close();
   });
   const QPoint at(control->width() / 2, control->height() / 2);
@@ -46,13 +54,38 @@ QPixmap WithOpenMenu(QWidget& window, QWidget* control, const QPixmap& picture) 
   return combined.isNull() ? picture : combined;
 }
 
+// Shows a control's tooltip as a resting mouse would and paints it into the
+// picture.
+QPixmap WithToolTip(QWidget& window, QWidget* control, const QPixmap& picture) {
+  QToolTip::showText(control->mapToGlobal(QPoint(control->width() / 2, control->height())),
+                     control->toolTip(), control);
+  QApplication::processEvents();
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->inherits("QTipLabel") && top->isVisible()) return WithPopup(window, top, picture);
+  }
+  return picture;
+}
+
+QPalette NamedPalette(const QString& name) {
+  using velmora::testing::PaletteOf;
+  if (name == QLatin1String("white-on-black")) return velmora::testing::WhiteOnBlack();
+  if (name == QLatin1String("black-on-white")) return velmora::testing::BlackOnWhite();
+  // Windows 11's contrast themes, as Qt on Windows hands them to the window.
+  if (name == QLatin1String("aquatic"))
+    return PaletteOf({"#202020", "#FFFFFF", "#202020", "#FFFFFF", "#8EE3F0", "#263B50"});
+  if (name == QLatin1String("night-sky"))
+    return PaletteOf({"#000000", "#FFFFFF", "#292929", "#FFEE32", "#D6B4FD", "#2B2B2B"});
+  return QApplication::palette();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The PNG to write."));
-  for (const char* name : {"locale", "palette", "flow", "pressure", "option", "press", "menu"}) {
+  for (const char* name :
+       {"locale", "palette", "flow", "pressure", "option", "press", "menu", "tooltip"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
   }
   parser.process(app);
@@ -61,11 +94,7 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(parser.value(QStringLiteral("locale"))));
   }
   velmora::SetUpApplication(app);
-  const QString palette = parser.value(QStringLiteral("palette"));
-  if (palette == QLatin1String("white-on-black"))
-    QApplication::setPalette(velmora::testing::WhiteOnBlack());
-  if (palette == QLatin1String("black-on-white"))
-    QApplication::setPalette(velmora::testing::BlackOnWhite());
+  QApplication::setPalette(NamedPalette(parser.value(QStringLiteral("palette"))));
 
   Form1 window;
   window.show();
@@ -83,6 +112,10 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(QStringLiteral("menu"))) {
     picture = WithOpenMenu(window, window.findChild<QWidget*>(parser.value(QStringLiteral("menu"))),
                            picture);
+  }
+  if (parser.isSet(QStringLiteral("tooltip"))) {
+    picture = WithToolTip(
+        window, window.findChild<QWidget*>(parser.value(QStringLiteral("tooltip"))), picture);
   }
   return picture.save(parser.positionalArguments().first()) ? 0 : 1;
 }

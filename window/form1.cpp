@@ -14,13 +14,13 @@
 #include <limits>
 
 #include "command_button.h"
-#include "contrast_style.h"
 #include "dialog_font.h"
 #include "pressure_box.h"
 #include "result_label.h"
 #include "twips.h"
 #include "velmora.xpm"
 #include "velmora_version.h"
+#include "window_style.h"
 
 namespace {
 
@@ -62,26 +62,10 @@ velmora::CommandButton* PlaceButton(QWidget* parent, const char* name, const QSt
 void UseOneStyle(QWidget* window) {
   QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
   if (fusion == nullptr) return;
-  auto* style = new velmora::ContrastStyle(fusion);
+  auto* style = new velmora::WindowStyle(fusion);
   style->setParent(window);
   window->setStyle(style);
   for (QWidget* child : window->findChildren<QWidget*>()) child->setStyle(style);
-}
-
-// Fusion draws a group box title above its frame, which leaves too little room
-// for the result row in this frame's 41 pixels; the title belongs in the top
-// edge, interrupting the line.
-// Under a high-contrast scheme the mid grey is the background, so the frame
-// takes the text colour.
-void SetFrameTitleInItsTopEdge(QGroupBox* frame) {
-  const QString edge = velmora::IsHighContrast(frame->palette()) ? QStringLiteral("window-text")
-                                                                 : QStringLiteral("mid");
-  frame->setStyleSheet(
-      QStringLiteral(
-          "QGroupBox { border: 1px solid palette(%1); border-radius: 2px; margin-top: 6px; }"
-          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-          " left: 6px; padding: 0 2px; }")
-          .arg(edge));
 }
 
 }  // namespace
@@ -101,7 +85,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   SetTabOrder();
   DescribeForAssistiveTools();
   UseOneStyle(this);
-  SetFrameTitleInItsTopEdge(Frame1);
   Option1->setFocus();
   Form_Load();
 }

@@ -24,4 +24,27 @@ inline QPalette HighContrastPalette(const QColor& background, const QColor& fore
 inline QPalette WhiteOnBlack() { return HighContrastPalette(Qt::black, Qt::white); }
 inline QPalette BlackOnWhite() { return HighContrastPalette(Qt::white, Qt::black); }
 
+// A desktop's colours as Qt on Windows turns the system colours into a
+// palette: the window takes the button face, fields the window colour.
+struct SystemColours {
+  QColor field;
+  QColor text;
+  QColor buttonFace;
+  QColor buttonText;
+  QColor highlight;
+  QColor highlightedText;
+};
+
+inline QPalette PaletteOf(const SystemColours& colours) {
+  const QColor& face = colours.buttonFace;
+  QPalette palette(colours.text, face, face.lighter(150), face.darker(200), face.darker(150),
+                   colours.text, colours.text, colours.field, face);
+  palette.setColor(QPalette::ButtonText, colours.buttonText);
+  palette.setColor(QPalette::Highlight, colours.highlight);
+  palette.setColor(QPalette::HighlightedText, colours.highlightedText);
+  palette.setColor(QPalette::ToolTipBase, colours.field);
+  palette.setColor(QPalette::ToolTipText, colours.text);
+  return palette;
+}
+
 }  // namespace velmora::testing

@@ -9,8 +9,10 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
+#include "contrast.h"
 #include "form1_driver.h"
 #include "high_contrast.h"
 
@@ -38,19 +40,21 @@ void RightClick(QWidget* control, Inspect inspect) {
   QVERIFY2(opened, "no menu opened");
 }
 
-// How far apart two colours are in lightness, 0 to 255.
-int LightnessGap(QRgb a, QRgb b) { return std::abs(qGray(a) - qGray(b)); }
-
-// Pixels along a control's left edge (and one in) that stand out from the
-// window's background.
-int VisibleEdgePixels(const QImage& window, const QRect& control, QRgb background) {
-  int visible = 0;
-  for (int y = control.top() + 3; y <= control.bottom() - 3; ++y) {
-    const bool stands = LightnessGap(window.pixel(control.left(), y), background) >= 128 ||
-                        LightnessGap(window.pixel(control.left() + 1, y), background) >= 128;
-    visible += stands ? 1 : 0;
+// The most any pixel of a region stands out from a colour (WCAG ratio).
+double MostContrast(const QImage& image, const QRect& region, const QColor& against) {
+  double most = 1.0;
+  const QRect inside = region.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      most = std::max(most, velmora::ContrastRatio(image.pixelColor(x, y), against));
+    }
   }
-  return visible;
+  return most;
+}
+
+// A control's edge on the window: its two outermost columns, halfway down.
+double EdgeContrast(const QImage& window, const QRect& control, const QColor& background) {
+  return MostContrast(window, QRect(control.left(), control.center().y() - 1, 2, 3), background);
 }
 
 QRect IndicatorOf(const QRadioButton* option) {
@@ -60,8 +64,6 @@ QRect IndicatorOf(const QRadioButton* option) {
       option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
   return local.translated(option->pos());
 }
-
-QImage Region(const QImage& image, const QRect& rect) { return image.copy(rect); }
 
 }  // namespace
 
@@ -82,8 +84,9 @@ class Form1EverydayTest : public QObject {
   void wheelChangesThePressureOnlyWithTheFocus();
   void assistiveToolsHearWhatEachControlAnswers_data();
   void assistiveToolsHearWhatEachControlAnswers();
-  void highContrastKeepsEveryEdgeVisible_data();
-  void highContrastKeepsEveryEdgeVisible();
+  void everyEdgeStandsOutUnderEveryPalette_data();
+  void everyEdgeStandsOutUnderEveryPalette();
+  void themeChangeIsFollowedAtOnce();
 
  private:
   std::optional<Form1Driver> window_;
@@ -252,47 +255,111 @@ void Form1EverydayTest::assistiveToolsHearWhatEachControlAnswers() {
            description);
 }
 
-void Form1EverydayTest::highContrastKeepsEveryEdgeVisible_data() {
+void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette_data() {
+  using velmora::testing::PaletteOf;
   QTest::addColumn<QPalette>("palette");
+  QTest::newRow("Qt's default light") << QPalette();
+  // clang-format off
+  QTest::newRow("GNOME-like light") << PaletteOf({"#FFFFFF", "#2E3436", "#F6F5F4", "#2E3436",
+                                                  "#3584E4", "#FFFFFF"});
+  QTest::newRow("Breeze Dark-like") << PaletteOf({"#232629", "#EFF0F1", "#31363B", "#EFF0F1",
+                                                  "#3DAEE9", "#EFF0F1"});
+  // Windows 11's contrast themes, as Qt on Windows hands them to the window.
+  QTest::newRow("Night sky") << PaletteOf({"#000000", "#FFFFFF", "#292929", "#FFEE32",
+                                           "#D6B4FD", "#2B2B2B"});
+  QTest::newRow("Aquatic") << PaletteOf({"#202020", "#FFFFFF", "#202020", "#FFFFFF",
+                                         "#8EE3F0", "#263B50"});
+  QTest::newRow("Dusk") << PaletteOf({"#2D3236", "#FFFFFF", "#2D3236", "#B6F6F0",
+                                      "#A1BFDE", "#212D3B"});
+  QTest::newRow("Desert") << PaletteOf({"#FFFAEF", "#3D3D3D", "#FFFAEF", "#202020",
+                                        "#903909", "#FFF5E3"});
+  // clang-format on
   QTest::newRow("white on black") << velmora::testing::WhiteOnBlack();
   QTest::newRow("black on white") << velmora::testing::BlackOnWhite();
 }
 
-void Form1EverydayTest::highContrastKeepsEveryEdgeVisible() {
+// Every part of a control a user finds it by stands 3:1 against the window
+// (WCAG 2.1, 1.4.11), and checked and pressed states can be told apart.
+void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette() {
   QFETCH(QPalette, palette);
   const QPalette ordinary = QApplication::palette();
   QApplication::setPalette(palette);
   window_.emplace("tr_TR");
   const QImage shot = window_->Form().grab().toImage();
-  const QRgb background = palette.color(QPalette::Window).rgb();
-  for (const char* name : {"Text1", "Combo1", "Command1", "Command2"}) {
-    const QRect control = window_->Find(QLatin1String(name))->geometry();
-    const int visible = VisibleEdgePixels(shot, control, background);
-    QVERIFY2(visible >= (control.height() - 6) / 2,
-             qPrintable(QStringLiteral("%1: %2 edge pixels visible").arg(name).arg(visible)));
+  const QColor background = palette.color(QPalette::Window);
+  for (const char* name : {"Text1", "Combo1", "Command1", "Command2", "Frame1"}) {
+    const double contrast =
+        EdgeContrast(shot, window_->Find(QLatin1String(name))->geometry(), background);
+    QVERIFY2(contrast >= 3.0,
+             qPrintable(QStringLiteral("%1's edge: %2:1").arg(name).arg(contrast)));
   }
-  const auto* checked = window_->Find<QRadioButton>(QStringLiteral("Option1"));
-  const QImage checkedCircle = Region(shot, IndicatorOf(checked));
-  for (const char* name : {"Option2", "Option3", "Option4", "Option5"}) {
-    const QImage circle =
-        Region(shot, IndicatorOf(window_->Find<QRadioButton>(QLatin1String(name))));
-    int visible = 0;
-    for (int y = 0; y < circle.height(); ++y) {
-      for (int x = 0; x < circle.width(); ++x) {
-        visible += LightnessGap(circle.pixel(x, y), background) >= 128 ? 1 : 0;
-      }
-    }
-    QVERIFY2(visible >= circle.width(), qPrintable(QStringLiteral("%1's circle").arg(name)));
-    QVERIFY2(circle != checkedCircle, "checked and unchecked look alike");
+  const QRect checked = IndicatorOf(window_->Find<QRadioButton>(QStringLiteral("Option1")));
+  for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5"}) {
+    const QRect circle = IndicatorOf(window_->Find<QRadioButton>(QLatin1String(name)));
+    const double contrast = MostContrast(shot, circle, background);
+    QVERIFY2(contrast >= 3.0,
+             qPrintable(QStringLiteral("%1's circle: %2:1").arg(name).arg(contrast)));
   }
+  const QRect unchecked = IndicatorOf(window_->Find<QRadioButton>(QStringLiteral("Option2")));
+  const QPoint dot = checked.center() + QPoint(1, 1);
+  const double checkedContrast = velmora::ContrastRatio(
+      shot.pixelColor(dot), shot.pixelColor(dot - checked.topLeft() + unchecked.topLeft()));
+  QVERIFY2(checkedContrast >= 3.0,
+           qPrintable(QStringLiteral("checked dot: %1:1").arg(checkedContrast)));
+
   auto* button = window_->Find<QPushButton>(QStringLiteral("Command2"));
-  const QImage released = button->grab().toImage();
+  const QPoint justInside(2, button->height() / 2);
+  const QColor released = button->grab().toImage().pixelColor(justInside);
   button->setDown(true);
-  const QImage pressed = button->grab().toImage();
+  const QColor pressed = button->grab().toImage().pixelColor(justInside);
   button->setDown(false);
   window_.reset();
   QApplication::setPalette(ordinary);
-  QVERIFY2(released != pressed, "a pressed button looks like a released one");
+  QVERIFY2(velmora::ContrastRatio(released, pressed) >= 1.1,
+           "a pressed button looks like a released one");
+}
+
+// A theme changed while the window is open, with a result shown: every
+// caption, the result and every edge follow at once, and back again.
+void Form1EverydayTest::themeChangeIsFollowedAtOnce() {
+  const QPalette light = QApplication::palette();
+  window_.emplace("tr_TR");
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("0,5"));
+  window_->Click(QStringLiteral("Command1"));
+  QCOMPARE(window_->Shown(), QStringLiteral("5,0"));
+  const auto* frame = window_->Find(QStringLiteral("Frame1"));
+  for (const QPalette& palette : {velmora::testing::WhiteOnBlack(), light}) {
+    QApplication::setPalette(palette);
+    QApplication::processEvents();
+    const QImage shot = window_->Form().grab().toImage();
+    const QColor background = palette.color(QPalette::Window);
+    const QString scheme =
+        palette.color(QPalette::Window) == Qt::black ? "white on black" : "light";
+    const auto expect = [&](const QString& what, const QRect& region, bool edge) {
+      const double contrast =
+          edge ? EdgeContrast(shot, region, background) : MostContrast(shot, region, background);
+      QVERIFY2(contrast >= 3.0,
+               qPrintable(QStringLiteral("%1, %2: %3:1").arg(scheme, what).arg(contrast)));
+    };
+    for (const char* name : {"Label3", "Label4", "Label5", "Label6", "Label7", "Label25", "Option1",
+                             "Option5", "Command1", "Command2"}) {
+      expect(QLatin1String(name), window_->Find(QLatin1String(name))->geometry(), false);
+    }
+    for (const char* name : {"Label8", "Label9"}) {
+      const QWidget* label = window_->Find(QLatin1String(name));
+      expect(QLatin1String(name),
+             QRect(frame->mapTo(&window_->Form(), label->pos()), label->size()), false);
+    }
+    expect(QStringLiteral("the frame's title"),
+           frame->geometry()
+               .adjusted(8, 0, 0, 0)
+               .intersected(QRect(frame->x() + 8, frame->y(), 100, 10)),
+           false);
+    for (const char* name : {"Text1", "Combo1", "Command1", "Command2", "Frame1"}) {
+      expect(QStringLiteral("%1's edge").arg(name), window_->Find(QLatin1String(name))->geometry(),
+             true);
+    }
+  }
 }
 
 QTEST_MAIN(Form1EverydayTest)
