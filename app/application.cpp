@@ -30,6 +30,13 @@ void SetUpApplication(QApplication& app) {
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
   LoadQtTranslations(app);
+  // Qt's catalogue for a right-to-left language (Arabic, Hebrew, Persian ...)
+  // turns the whole application right to left, and with it every caption and
+  // option circle of a window whose texts are Turkish and whose geometry is
+  // fixed: "30-55 kW" would stand next to the circle of "60-90 kW". Set
+  // explicitly, the direction stays as it is through later language changes,
+  // and Qt's -reverse is overruled too.
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 }  // namespace velmora

@@ -6,7 +6,8 @@ namespace velmora {
 
 // Names the program to the desktop (task bars tie the window to its launcher
 // through these) and loads Qt's own translations for the user's languages,
-// so that standard menus and dialogs speak the window's language.
+// so that standard menus and dialogs speak the user's language. The
+// application stays left to right in every language.
 void SetUpApplication(QApplication& app);
 
 }  // namespace velmora

@@ -9,13 +9,40 @@
 #include <QTranslator>
 #include <memory>
 
+#include "form1.h"
+
 class ApplicationTest : public QObject {
   Q_OBJECT
 
  private slots:
   void standardMenusSpeakTheUsersLanguage_data();
   void standardMenusSpeakTheUsersLanguage();
+  void windowIsDrawnAsUnderTurkishInEveryLanguage_data();
+  void windowIsDrawnAsUnderTurkishInEveryLanguage();
 };
+
+namespace {
+
+// The window as it opens, under a locale (empty: the system's, as the
+// environment sets it), with the application set up as the program sets it.
+QImage RenderedUnder(const QString& locale) {
+  if (!locale.isEmpty()) QLocale::setDefault(QLocale(locale));
+  velmora::SetUpApplication(*qApp);
+  QImage picture;
+  {
+    Form1 window;
+    window.show();
+    picture = window.grab().toImage();
+  }
+  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  QLocale::setDefault(QLocale::system());
+  return picture;
+}
+
+}  // namespace
 
 void ApplicationTest::standardMenusSpeakTheUsersLanguage_data() {
   QTest::addColumn<QString>("locale");
@@ -43,13 +70,32 @@ void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
     QCoreApplication::removeTranslator(translator);
     delete translator;
   }
-  QLocale::setDefault(QLocale::c());
+  QLocale::setDefault(QLocale::system());
   for (const QString& entry : entries)
     QVERIFY2(shown.contains(entry), qPrintable(shown.join(", ")));
   // Task bars and docks tie the window to its launcher by these.
   QCOMPARE(QApplication::applicationName(), QStringLiteral("Velmora"));
   QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
   QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.velmora.Velmora"));
+}
+
+void ApplicationTest::windowIsDrawnAsUnderTurkishInEveryLanguage_data() {
+  QTest::addColumn<QString>("locale");
+  for (const char* locale : {"ar_EG", "he_IL", "fa_IR", "ar_SA", "ar_MA", "en_US"}) {
+    QTest::newRow(locale) << locale;
+  }
+  // The system's own settings, for a run with LANGUAGE=ar under tr_TR.
+  QTest::newRow("system") << "";
+}
+
+// Qt's catalogue of a right-to-left language would mirror the window; what
+// it shows must be pixel for pixel what it shows under Turkish settings.
+void ApplicationTest::windowIsDrawnAsUnderTurkishInEveryLanguage() {
+  QFETCH(QString, locale);
+  const QImage turkish = RenderedUnder(QStringLiteral("tr_TR"));
+  const QImage other = RenderedUnder(locale);
+  QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+  QVERIFY2(other == turkish, "the window is drawn differently from under tr_TR");
 }
 
 QTEST_MAIN(ApplicationTest)
