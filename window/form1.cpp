@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -149,6 +150,11 @@ void Form1::SetUpControls() {
   Label25->setToolTip(QStringLiteral(
       "Hacim = Debi × K ÷ (Güç katsayısı × Basınç farkı); vidalı K = 5, pistonlu K = 15"));
 
+  // The result never takes the focus, so Ctrl+C would never reach its
+  // selection; the fields pass it on when they have none of their own.
+  Text1->installEventFilter(this);
+  Combo1->installEventFilter(this);
+
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }
@@ -170,6 +176,23 @@ void Form1::DescribeForAssistiveTools() {
   Text1->setAccessibleDescription(Label5->text());
   Combo1->setAccessibleDescription(Label7->text());
   DescribeResult();
+}
+
+// Ctrl+C in a field without a selection of its own copies the result's
+// selection; a field's own selection keeps priority.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    const QLineEdit* field = watched == Combo1 ? Combo1->lineEdit() : Text1;
+    if (!field->hasSelectedText() && Label8->CopySelection()) return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// On an option or a button, Ctrl+C comes here unhandled.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy) && Label8->CopySelection()) return;
+  QWidget::keyPressEvent(event);
 }
 
 // A screen reader reaches the result's explanation through the description,

@@ -29,6 +29,10 @@ class Form1 : public QWidget {
  public:
   explicit Form1(QWidget* parent = nullptr);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void CreateControls();
   void SetUpControls();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QWheelEvent>
+#include <cmath>
 #include <optional>
 
 namespace velmora {
@@ -17,21 +18,25 @@ std::optional<double> ValueOf(const QString& text) {
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     const double value = locale.toDouble(trimmed, &ok);
-    if (ok) return value;
+    if (ok && std::isfinite(value)) return value;
   }
   return std::nullopt;
 }
 
-bool IsStep(const QKeyEvent* event) {
+enum class KeyStep { None, Up, Down };
+
+KeyStep StepOf(const QKeyEvent* event) {
+  // Alt+Down opens the popup; Ctrl+arrows belong to the text.
+  if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return KeyStep::None;
   switch (event->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Down:
     case Qt::Key_PageUp:
+      return KeyStep::Up;
+    case Qt::Key_Down:
     case Qt::Key_PageDown:
-      // Alt+Down opens the popup; Ctrl+arrows belong to the text.
-      return !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+      return KeyStep::Down;
     default:
-      return false;
+      return KeyStep::None;
   }
 }
 
@@ -46,9 +51,23 @@ int PressureBox::EntryShown() const {
   return -1;
 }
 
-void PressureBox::StartFromEntryShown() {
-  const int entry = EntryShown();
-  if (entry >= 0 && entry != currentIndex()) setCurrentIndex(entry);
+int PressureBox::EntryAfterStep(bool down) const {
+  const std::optional<double> shown = ValueOf(currentText());
+  if (down) {
+    for (int entry = 0; entry < count(); ++entry) {
+      if (!shown || ValueOf(itemText(entry)) > shown) return entry;
+    }
+  } else if (shown) {
+    for (int entry = count() - 1; entry >= 0; --entry) {
+      if (ValueOf(itemText(entry)) < shown) return entry;
+    }
+  }
+  return -1;
+}
+
+void PressureBox::Step(bool down) {
+  const int entry = EntryAfterStep(down);
+  if (entry >= 0) setCurrentIndex(entry);
 }
 
 void PressureBox::showPopup() {
@@ -59,17 +78,24 @@ void PressureBox::showPopup() {
 }
 
 void PressureBox::keyPressEvent(QKeyEvent* event) {
-  if (IsStep(event)) StartFromEntryShown();
-  QComboBox::keyPressEvent(event);
+  const KeyStep step = StepOf(event);
+  if (step == KeyStep::None) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  Step(step == KeyStep::Down);
+  event->accept();
 }
 
 void PressureBox::wheelEvent(QWheelEvent* event) {
-  if (!hasFocus()) {
+  const int turn = event->angleDelta().y();
+  if (!hasFocus() || turn == 0) {
     event->ignore();
     return;
   }
-  StartFromEntryShown();
-  QComboBox::wheelEvent(event);
+  // Turned away from the user, the wheel moves up the list, as Qt's does.
+  Step(turn < 0);
+  event->accept();
 }
 
 }  // namespace velmora

@@ -59,6 +59,12 @@ bool ResultLabel::ShowsWhole() const { return ShownText() == text(); }
 
 void ResultLabel::CopyResult() const { QGuiApplication::clipboard()->setText(text()); }
 
+bool ResultLabel::CopySelection() const {
+  if (!hasSelectedText()) return false;
+  QGuiApplication::clipboard()->setText(selectedText());
+  return true;
+}
+
 void ResultLabel::CopyExplanation() const { QGuiApplication::clipboard()->setText(explanation_); }
 
 void ResultLabel::paintEvent(QPaintEvent* event) {

@@ -23,6 +23,10 @@ class ResultLabel : public QLabel {
   void ShowResult(const QString& result, const QString& explanation);
   QString Explanation() const { return explanation_; }
 
+  // Puts the part of the result selected with the mouse on the clipboard;
+  // false, and nothing copied, when no part of it is selected.
+  bool CopySelection() const;
+
   // What a right-click opens: Copy, enabled while there is a result, Copy
   // Calculation, enabled once there was a calculation, and Select All,
   // enabled while the result shows whole.

@@ -78,8 +78,11 @@ class Form1EverydayTest : public QObject {
   void resultCanBeCopiedWhole_data();
   void resultCanBeCopiedWhole();
   void noResultHasNothingToCopy();
+  void ctrlCCopiesASelectedResult_data();
+  void ctrlCCopiesASelectedResult();
   void pressureListStepsFromWhatTheBoxShows_data();
   void pressureListStepsFromWhatTheBoxShows();
+  void pressureListStepsFromATypedValueAfterAPick();
   void pressureListOpensOnTheEntryShown();
   void wheelChangesThePressureOnlyWithTheFocus();
   void assistiveToolsHearWhatEachControlAnswers_data();
@@ -175,6 +178,52 @@ void Form1EverydayTest::noResultHasNothingToCopy() {
   });
 }
 
+void Form1EverydayTest::ctrlCCopiesASelectedResult_data() {
+  QTest::addColumn<QString>("focus");
+  QTest::addColumn<bool>("fieldSelection");
+  QTest::addColumn<bool>("resultSelection");
+  QTest::addColumn<QString>("copied");
+  // clang-format off
+  QTest::newRow("flow field, nothing selected in it") << "Text1" << false << true << "5,0";
+  QTest::newRow("pressure list, nothing selected in it") << "Combo1" << false << true << "5,0";
+  QTest::newRow("a button") << "Command1" << false << true << "5,0";
+  QTest::newRow("an option") << "Option3" << false << true << "5,0";
+  QTest::newRow("the field's own selection first") << "Text1" << true << true << "10";
+  QTest::newRow("the list's own selection first") << "Combo1" << true << true << "0,5";
+  QTest::newRow("no selection anywhere") << "Text1" << false << false << "before";
+  // clang-format on
+}
+
+void Form1EverydayTest::ctrlCCopiesASelectedResult() {
+  QFETCH(QString, focus);
+  QFETCH(bool, fieldSelection);
+  QFETCH(bool, resultSelection);
+  QFETCH(QString, copied);
+  window_.emplace("tr_TR");
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("0,5"));
+  window_->Click(QStringLiteral("Command1"));
+  auto* result = window_->Find<QLabel>(QStringLiteral("Label8"));
+  if (resultSelection) {
+    // As a mouse drag over the result leaves it.
+    QTest::mousePress(result, Qt::LeftButton, {}, QPoint(1, result->height() / 2));
+    QTest::mouseMove(result, QPoint(result->width() - 1, result->height() / 2));
+    QTest::mouseRelease(result, Qt::LeftButton, {},
+                        QPoint(result->width() - 1, result->height() / 2));
+    QCOMPARE(result->selectedText(), QStringLiteral("5,0"));
+  }
+  QWidget* focused = window_->Find(focus);
+  focused->setFocus();
+  auto* field = qobject_cast<QLineEdit*>(focused);
+  if (auto* box = qobject_cast<QComboBox*>(focused)) field = box->lineEdit();
+  if (field != nullptr) {
+    field->deselect();
+    if (fieldSelection) field->selectAll();
+  }
+  QApplication::clipboard()->setText(QStringLiteral("before"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), copied);
+}
+
 void Form1EverydayTest::pressureListStepsFromWhatTheBoxShows_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<QString>("typed");
@@ -189,9 +238,21 @@ void Form1EverydayTest::pressureListStepsFromWhatTheBoxShows_data() {
   QTest::newRow("Down from a blank-padded 1") << "tr_TR" << " 1 " << int(Qt::Key_Down) << "1,1";
   QTest::newRow("Up from 2,1") << "tr_TR" << "2,1" << int(Qt::Key_Up) << "2,0";
   QTest::newRow("Down from 1 under a point") << "en_US" << "1" << int(Qt::Key_Down) << "1.1";
-  QTest::newRow("no entry: Qt's own step") << "tr_TR" << "1,05" << int(Qt::Key_Down) << "0,5";
-  QTest::newRow("comma under a point is no entry") << "en_US" << "1,0" << int(Qt::Key_Down)
-                                                    << "0.5";
+  QTest::newRow("between entries, down") << "tr_TR" << "0,55" << int(Qt::Key_Down) << "0,6";
+  QTest::newRow("between entries, up") << "tr_TR" << "0,55" << int(Qt::Key_Up) << "0,5";
+  QTest::newRow("between entries, Page Down") << "tr_TR" << "1,05" << int(Qt::Key_PageDown)
+                                              << "1,1";
+  QTest::newRow("above the list, up") << "tr_TR" << "3" << int(Qt::Key_Up) << "2,1";
+  QTest::newRow("above the list, down stays") << "tr_TR" << "3" << int(Qt::Key_Down) << "3";
+  QTest::newRow("below the list, down") << "tr_TR" << "0,2" << int(Qt::Key_Down) << "0,5";
+  QTest::newRow("below the list, up stays") << "tr_TR" << "0,2" << int(Qt::Key_Up) << "0,2";
+  QTest::newRow("last entry, down stays") << "tr_TR" << "2,1" << int(Qt::Key_Down) << "2,1";
+  QTest::newRow("no number: from before the first") << "tr_TR" << "abc" << int(Qt::Key_Down)
+                                                     << "0,5";
+  QTest::newRow("no number, up stays") << "tr_TR" << "abc" << int(Qt::Key_Up) << "abc";
+  QTest::newRow("comma under a point is no number") << "en_US" << "1,0" << int(Qt::Key_Down)
+                                                     << "0.5";
+  QTest::newRow("Arabic-Indic digits") << "ar_EG" << "١٫٥" << int(Qt::Key_Down) << "1٫6";
   // clang-format on
 }
 
@@ -206,6 +267,30 @@ void Form1EverydayTest::pressureListStepsFromWhatTheBoxShows() {
   box->setFocus();
   QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
   QCOMPARE(window_->Pressure(), shown);
+}
+
+// A value stepped from must be the one shown now, not the entry picked
+// before the user typed another.
+void Form1EverydayTest::pressureListStepsFromATypedValueAfterAPick() {
+  window_.emplace("tr_TR");
+  auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
+  box->setFocus();
+  box->setEditText(QStringLiteral("1,5"));
+  QTest::keyClick(box, Qt::Key_Down);
+  QCOMPARE(window_->Pressure(), QStringLiteral("1,6"));
+  box->lineEdit()->selectAll();
+  QTest::keyClicks(box, QStringLiteral("3"));
+  QCOMPARE(window_->Pressure(), QStringLiteral("3"));
+  QTest::keyClick(box, Qt::Key_Down);
+  QCOMPARE(window_->Pressure(), QStringLiteral("3"));
+  QTest::keyClick(box, Qt::Key_Up);
+  QCOMPARE(window_->Pressure(), QStringLiteral("2,1"));
+  // Alt+Down opens the list and steps nowhere.
+  box->setEditText(QStringLiteral("0,55"));
+  QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+  QVERIFY(box->view()->isVisible());
+  box->hidePopup();
+  QCOMPARE(window_->Pressure(), QStringLiteral("0,55"));
 }
 
 void Form1EverydayTest::pressureListOpensOnTheEntryShown() {
