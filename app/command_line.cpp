@@ -2,8 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <cstdio>
 
+#include "user_text.h"
 #include "velmora_version.h"
 
 namespace velmora {
@@ -95,8 +95,8 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const CommandLineAnswer answer = ReadCommandLine(arguments);
-  std::fputs(answer.standardOutput.toLocal8Bit().constData(), stdout);
-  std::fputs(answer.standardError.toLocal8Bit().constData(), stderr);
+  ShowUserText(answer.standardOutput, false);
+  ShowUserText(answer.standardError, true);
   return answer.exitStatus;
 }
 

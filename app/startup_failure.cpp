@@ -4,9 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "user_text.h"
 
 namespace velmora {
 namespace {
@@ -76,8 +77,7 @@ void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString
   const QString line = QStringLiteral("velmora: ") +
                        DescribeStartupFailure(texts, message, qEnvironmentVariable("DISPLAY")) +
                        u'\n';
-  std::fputs(line.toLocal8Bit().constData(), stderr);
-  std::fflush(stderr);
+  ShowUserText(line, true);
   // Qt aborts after a fatal message; this is an ordinary failure, not a crash.
   std::_Exit(kStartupFailure);
 }

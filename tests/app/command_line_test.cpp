@@ -2,12 +2,16 @@
 
 #include <QTest>
 
+#include "user_text.h"
+
 class CommandLineTest : public QObject {
   Q_OBJECT
 
  private slots:
   void answers_data();
   void answers();
+  void textReachesTheUserWithOrWithoutAConsole_data();
+  void textReachesTheUserWithOrWithoutAConsole();
 };
 
 void CommandLineTest::answers_data() {
@@ -46,6 +50,26 @@ void CommandLineTest::answers() {
     QVERIFY2(answer.standardOutput.startsWith(output), qPrintable(answer.standardOutput));
   }
   QCOMPARE(answer.standardError, error);
+}
+
+void CommandLineTest::textReachesTheUserWithOrWithoutAConsole_data() {
+  using velmora::TextChannel;
+  QTest::addColumn<bool>("streams");
+  QTest::addColumn<bool>("parentConsole");
+  QTest::addColumn<TextChannel>("channel");
+  // clang-format off
+  QTest::newRow("a terminal, a pipe or a file") << true << false << TextChannel::Streams;
+  QTest::newRow("redirected from a console") << true << true << TextChannel::Streams;
+  QTest::newRow("cmd.exe or PowerShell") << false << true << TextChannel::ParentConsole;
+  QTest::newRow("a shortcut, no console anywhere") << false << false << TextChannel::MessageBox;
+  // clang-format on
+}
+
+void CommandLineTest::textReachesTheUserWithOrWithoutAConsole() {
+  QFETCH(bool, streams);
+  QFETCH(bool, parentConsole);
+  QFETCH(velmora::TextChannel, channel);
+  QCOMPARE(velmora::ChooseTextChannel(streams, parentConsole), channel);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)
