@@ -41,13 +41,13 @@ void ShowInMessageBox(const QString& /*text*/, bool /*isError*/) {}
 
 TextChannel ChooseTextChannel(bool hasStandardStreams, bool joinedParentConsole) {
   if (hasStandardStreams) return TextChannel::Streams;
-  return joinedParentConsole ? TextChannel::ParentConsole : TextChannel::MessageBox;
+  return joinedParentConsole ? TextChannel::ParentConsole : TextChannel::Dialog;
 }
 
 void ShowUserText(const QString& text, bool isError) {
   if (text.isEmpty()) return;
   static const TextChannel channel = ChannelOfThisProcess();
-  if (channel == TextChannel::MessageBox) {
+  if (channel == TextChannel::Dialog) {
     ShowInMessageBox(text, isError);
     return;
   }

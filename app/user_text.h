@@ -11,7 +11,7 @@ namespace velmora {
 enum class TextChannel {
   Streams,        // standard output and error, as the program was given them
   ParentConsole,  // the console of the shell that started it, joined for this
-  MessageBox,     // no console anywhere: a message box shows it instead
+  Dialog,         // no console anywhere: a message box shows it instead
 };
 
 // The choice, apart from the system calls that answer its two questions:

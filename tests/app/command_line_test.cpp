@@ -61,7 +61,7 @@ void CommandLineTest::textReachesTheUserWithOrWithoutAConsole_data() {
   QTest::newRow("a terminal, a pipe or a file") << true << false << TextChannel::Streams;
   QTest::newRow("redirected from a console") << true << true << TextChannel::Streams;
   QTest::newRow("cmd.exe or PowerShell") << false << true << TextChannel::ParentConsole;
-  QTest::newRow("a shortcut, no console anywhere") << false << false << TextChannel::MessageBox;
+  QTest::newRow("a shortcut, no console anywhere") << false << false << TextChannel::Dialog;
   // clang-format on
 }
 
