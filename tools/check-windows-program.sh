@@ -3,8 +3,10 @@
 # silently puts velmora.exe, its Start-menu shortcut and its "Apps and
 # features" entry in place; the installed program opens its window on an X
 # display (Xvfb, openbox) under Turkish settings; clicks give the right
-# results, read back through the result's own Copy; the uninstaller takes
-# away every file, the shortcut and the entry.
+# results, read back through the result's own Copy; under a contrast theme
+# every edge stands out; --version answers on a pipe and, without a
+# console, in a message box; the uninstaller takes away every file, the
+# shortcut and the entry.
 #   check-windows-program.sh BUILD_DIR [SCREENSHOT.png]
 set -euo pipefail
 build=$(realpath "$1")
@@ -106,6 +108,78 @@ fi
 # program's files for the uninstaller.
 "$wineserver" -k
 "$wineserver" -w
+
+# Under a contrast theme (Windows 11's Aquatic, set as the system colours
+# Qt reads) every edge stands 3:1 against the window, measured on the
+# program's own pixels.
+for colour in "Window=32 32 32" "WindowText=255 255 255" "ButtonFace=32 32 32" \
+  "ButtonText=255 255 255" "Highlight=142 227 240" "HighlightText=38 59 80" "GrayText=166 166 166"; do
+  "$wine" reg add 'HKCU\Control Panel\Colors' /v "${colour%%=*}" /t REG_SZ /d "${colour#*=}" /f \
+    >/dev/null 2>&1
+done
+"$wineserver" -w
+LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+[ -n "$window" ] || fail "no window titled Velmora under the contrast theme"
+sleep 2
+import -window "$window" "$scratch/contrast.png"
+python3 - "$scratch/contrast.png" <<'MEASURE' || fail "an edge is hard to see under the contrast theme"
+import subprocess, sys
+rows = subprocess.run(["convert", sys.argv[1], "-depth", "8", "txt:-"], capture_output=True,
+                      text=True, check=True).stdout.splitlines()[1:]
+pixels = {}
+for row in rows:
+    where, rest = row.split(":", 1)
+    x, y = map(int, where.split(","))
+    value = rest.split("#")[1][:6]
+    pixels[x, y] = tuple(int(value[i:i + 2], 16) / 255 for i in (0, 2, 4))
+def luminance(rgb):
+    linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in rgb]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+def ratio(a, b):
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+def most(left, top, width, height, against):
+    return max(ratio(pixels[x, y], against)
+               for x in range(left, left + width) for y in range(top, top + height))
+background = pixels[2, 2]
+# Client coordinates of the controls' left edges halfway down, and of the
+# option circles, from the window's fixed geometry.
+edges = {"Text1": (216, 49), "Combo1": (216, 74), "Command2": (8, 108),
+         "Command1": (312, 108), "Frame1": (328, 60)}
+circles = {"Option2": 176, "Option3": 248, "Option4": 320, "Option5": 400}
+failed = False
+for name, (x, y) in edges.items():
+    value = most(x, y - 1, 2, 3, background)
+    print(f"{name}'s edge: {value:.1f}:1")
+    failed |= value < 3
+for name, x in circles.items():
+    value = most(x, 16, 16, 17, background)
+    print(f"{name}'s circle: {value:.1f}:1")
+    failed |= value < 3
+sys.exit(1 if failed else 0)
+MEASURE
+"$wineserver" -k
+"$wineserver" -w
+
+# velmora.exe is a desktop program. Given streams (a pipe here, as a
+# redirect from cmd.exe would give), it answers on them; started with no
+# streams and no console to join (Wine's start /unix), in a message box.
+version=$("$wine" "$programs/velmora.exe" --version 2>/dev/null | tr -d '\r')
+[ "$version" = "Velmora 1.00" ] || fail "--version through a pipe printed '$version'"
+status=0
+problem=$("$wine" "$programs/velmora.exe" --frobnicate 2>&1 >/dev/null | tr -d '\r') || status=$?
+[ "$status" -eq 2 ] && [ "$problem" = "velmora.exe: unknown option 'frobnicate'; see 'velmora.exe --help'" ] ||
+  fail "an unknown option gave status $status and '$problem'"
+echo "with streams: --version and an unknown option answered on them"
+"$wine" start /unix "$programs/velmora.exe" --version </dev/null >/dev/null 2>&1
+box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+[ -n "$box" ] || fail "with no console, --version showed no message box"
+width=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+[ "$width" -lt 400 ] || fail "with no console, --version opened a window $width pixels wide"
+xdotool windowactivate --sync "$box" key Return
+timeout 20 "$wineserver" -w || fail "the message box did not end the program"
+echo "without a console: --version in a message box, closed with Enter"
 
 "$wine" "$programs/uninstall.exe" /S
 "$wineserver" -w

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders what users see into docs/: the real window with its title bar
 # under a small window manager, and offscreen renders of a result, the
-# standard and the result's menus in Turkish, and a high-contrast scheme.
+# standard and the result's menus in Turkish, a result's explanation, a
+# high-contrast and a contrast theme, and Arabic settings.
 # Look at each after any change to the window. Needs Xvfb, openbox, xdotool
 # and ImageMagick's import.
 set -euo pipefail
@@ -18,6 +19,13 @@ QT_QPA_PLATFORM=offscreen "$shot" docs/menu-result-tr.png --locale tr_TR \
   --flow 100000000 --pressure 1 --option Option5 --press Command2 --menu Label8
 QT_QPA_PLATFORM=offscreen "$shot" docs/window-white-on-black.png --locale tr_TR \
   --palette white-on-black --flow 10 --pressure 0,5 --option Option3 --press Command1
+QT_QPA_PLATFORM=offscreen "$shot" docs/window-aquatic.png --locale tr_TR \
+  --palette aquatic --flow 10 --pressure 0,5 --option Option3 --press Command1
+QT_QPA_PLATFORM=offscreen "$shot" docs/result-explained-tr.png --locale tr_TR \
+  --flow 10 --pressure 0,76 --option Option3 --press Command1 --tooltip Label8
+# Typed with an Arabic keyboard: Arabic-Indic digits and the Arabic separator.
+QT_QPA_PLATFORM=offscreen "$shot" docs/window-ar-eg.png --locale ar_EG \
+  --flow "١٠" --pressure "٠٫٥" --option Option3 --press Command1
 
 # The real window, decorated by openbox, on a private X display.
 scratch=$(mktemp -d)
@@ -35,4 +43,5 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | hea
 sleep 1
 import -frame -window "$window" docs/window.png
 kill "$xvfb"
-echo "Wrote docs/window.png, window-result.png, menu-field-tr.png, menu-result-tr.png and window-white-on-black.png"
+echo "Wrote docs/window.png, window-result.png, menu-field-tr.png, menu-result-tr.png," \
+  "window-white-on-black.png, window-aquatic.png, result-explained-tr.png and window-ar-eg.png"
