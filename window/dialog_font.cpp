@@ -7,11 +7,14 @@ namespace velmora {
 namespace {
 
 constexpr int kDialogFontPixels = 10;
-constexpr double kResultFontPoints = 8.25;
 const char* const kStandInFamily = "Liberation Sans";
-const char* const kResultFamily = "MS Sans Serif";
 
 #ifdef Q_OS_WIN
+// A face of Windows' own. Elsewhere asking fontconfig for it costs start-up
+// time for an answer that is always no.
+constexpr double kResultFontPoints = 8.25;
+const char* const kResultFamily = "MS Sans Serif";
+
 // Windows has no Liberation Sans; the program ships it in fonts/ beside
 // itself (SIL Open Font License), so that every caption fits there too.
 // Elsewhere the system has it (the Debian package depends on it), and asking
@@ -41,12 +44,14 @@ QFont DialogFont() {
 }
 
 QFont ResultFont() {
+#ifdef Q_OS_WIN
   if (QFontDatabase::hasFamily(kResultFamily)) {
     QFont font(kResultFamily);
     font.setPointSizeF(kResultFontPoints);
     font.setWeight(QFont::Bold);
     return font;
   }
+#endif
   QFont font = DialogFont();
   font.setWeight(QFont::Bold);
   return font;

@@ -11,8 +11,8 @@ namespace velmora {
 // layout's pixels on any screen, where a point size would follow the DPI.
 QFont DialogFont();
 
-// The result's font: "MS Sans Serif" 8.25 pt bold where that face exists,
-// else the stand-in in bold.
+// The result's font: "MS Sans Serif" 8.25 pt bold on Windows, where that
+// face exists, else the stand-in in bold.
 QFont ResultFont();
 
 }  // namespace velmora

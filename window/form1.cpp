@@ -1,9 +1,11 @@
 #include "form1.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +21,7 @@
 #include "pressure_box.h"
 #include "result_label.h"
 #include "twips.h"
-#include "velmora.xpm"
+#include "velmora_icon_rgb.h"
 #include "velmora_version.h"
 #include "window_style.h"
 
@@ -74,11 +76,17 @@ void UseOneStyle(QWidget* window) {
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Velmora"));
-  setWindowIcon(QIcon(QPixmap(velmora_xpm)));
+  setWindowIcon(QIcon(QPixmap::fromImage(QImage(kVelmoraIconRgb, kVelmoraIconSize, kVelmoraIconSize,
+                                                kVelmoraIconSize * 3, QImage::Format_RGB888))));
   // Fixed size, no maximise button: the controls keep their places.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(FromTwips(0, 0, 7440, 2085).size());
+  // The application's font, not only the window's: a field lays out its
+  // empty text in the default font while it is being built, before it takes
+  // its parent's, and would load a second face for nothing. Menus and
+  // tooltips then speak in the window's font too.
+  QApplication::setFont(velmora::DialogFont());
   setFont(velmora::DialogFont());
 
   CreateControls();
@@ -135,7 +143,9 @@ void Form1::SetUpControls() {
 
   Text1->setMaxLength(std::numeric_limits<int>::max());
 
-  Combo1->setEditable(true);
+  // Editable through a field of its own: setEditable(true) would also build
+  // the list's popup, which waits here until the list is first opened.
+  Combo1->setLineEdit(new QLineEdit(Combo1));
   Combo1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setCompleter(nullptr);
