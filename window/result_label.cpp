@@ -16,15 +16,33 @@ ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, pa
 }
 
 void ResultLabel::ShowResult(const QString& result, const QString& explanation) {
+  // A selectable label keeps a text document and rebuilds it on every new
+  // text, which costs a click more than all the rest of it; the result
+  // becomes selectable only when the mouse is pressed on it.
+  setTextInteractionFlags(Qt::NoTextInteraction);
   setText(result);
   explanation_ = explanation;
   setToolTip(explanation);
-  const bool whole = ShowsWhole();
-  // An elided text cannot be selected in part: what is seen is not the text.
-  setTextInteractionFlags(whole && !result.isEmpty() ? Qt::TextSelectableByMouse
-                                                     : Qt::NoTextInteraction);
+  if (CanBeSelected()) {
+    setCursor(Qt::IBeamCursor);
+  } else {
+    unsetCursor();
+  }
+}
+
+// An elided text cannot be selected in part: what is seen is not the text.
+bool ResultLabel::CanBeSelected() const { return !text().isEmpty() && ShowsWhole(); }
+
+void ResultLabel::BecomeSelectable() {
+  if (textInteractionFlags() != Qt::NoTextInteraction || !CanBeSelected()) return;
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
   // Selectable labels take the focus on a click; this one stays out of it.
   setFocusPolicy(Qt::NoFocus);
+}
+
+void ResultLabel::mousePressEvent(QMouseEvent* event) {
+  BecomeSelectable();
+  QLabel::mousePressEvent(event);
 }
 
 QMenu* ResultLabel::CreateContextMenu() {
@@ -39,10 +57,12 @@ QMenu* ResultLabel::CreateContextMenu() {
   copyExplanation->setObjectName(QStringLiteral("copyCalculation"));
   copyExplanation->setEnabled(!explanation_.isEmpty());
   QAction* selectAll =
-      menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), this,
-                      [this] { setSelection(0, static_cast<int>(text().size())); });
+      menu->addAction(QCoreApplication::translate("QLineEdit", "Select All"), this, [this] {
+        BecomeSelectable();
+        setSelection(0, static_cast<int>(text().size()));
+      });
   selectAll->setObjectName(QStringLiteral("selectAllResult"));
-  selectAll->setEnabled(!text().isEmpty() && ShowsWhole());
+  selectAll->setEnabled(CanBeSelected());
   return menu;
 }
 
@@ -55,7 +75,9 @@ QString ResultLabel::ShownText() const {
   return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
 }
 
-bool ResultLabel::ShowsWhole() const { return ShownText() == text(); }
+bool ResultLabel::ShowsWhole() const {
+  return fontMetrics().horizontalAdvance(text()) <= contentsRect().width();
+}
 
 void ResultLabel::CopyResult() const { QGuiApplication::clipboard()->setText(text()); }
 

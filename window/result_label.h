@@ -35,10 +35,13 @@ class ResultLabel : public QLabel {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QString ShownText() const;
   bool ShowsWhole() const;
+  bool CanBeSelected() const;
+  void BecomeSelectable();
   void CopyResult() const;
   void CopyExplanation() const;
 

@@ -15,29 +15,16 @@
 #include "contrast.h"
 #include "form1_driver.h"
 #include "high_contrast.h"
+#include "right_click.h"
 
 using velmora::testing::Form1Driver;
 
 namespace {
 
-// Right-clicks a control and hands the menu that opens to inspect before it
-// is closed again.
+// Right-clicks a control and hands the menu that opens to inspect.
 template <typename Inspect>
 void RightClick(QWidget* control, Inspect inspect) {
-  bool opened = false;
-  QTimer::singleShot(0, [&] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    opened = menu != nullptr;
-    if (menu != nullptr) {
-      inspect(*menu);
-      menu->close();
-    }
-  });
-  const QPoint at = control->rect().center();
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
-  QApplication::sendEvent(control, &event);
-  QApplication::processEvents();
-  QVERIFY2(opened, "no menu opened");
+  QVERIFY2(velmora::testing::RightClick(control, inspect), "no menu opened");
 }
 
 // The most any pixel of a region stands out from a colour (WCAG ratio).
@@ -55,6 +42,14 @@ double MostContrast(const QImage& image, const QRect& region, const QColor& agai
 // A control's edge on the window: its two outermost columns, halfway down.
 double EdgeContrast(const QImage& window, const QRect& control, const QColor& background) {
   return MostContrast(window, QRect(control.left(), control.center().y() - 1, 2, 3), background);
+}
+
+// A mouse drag from one end of a control to the other.
+void DragAcross(QWidget* control) {
+  const int y = control->height() / 2;
+  QTest::mousePress(control, Qt::LeftButton, {}, QPoint(1, y));
+  QTest::mouseMove(control, QPoint(control->width() - 1, y));
+  QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(control->width() - 1, y));
 }
 
 QRect IndicatorOf(const QRadioButton* option) {
@@ -165,7 +160,8 @@ void Form1EverydayTest::resultCanBeCopiedWhole() {
   });
   QCOMPARE(QApplication::clipboard()->text(), label->toolTip());
   QCOMPARE(QApplication::clipboard()->text().count(u'\n'), 3);
-  QCOMPARE(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse), selectable);
+  DragAcross(label);
+  QCOMPARE(label->selectedText(), selectable ? result : QString());
   QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
