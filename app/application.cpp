@@ -23,13 +23,36 @@ void LoadQtTranslations(QApplication& app) {
   QApplication::installTranslator(translator.release());
 }
 
+// Only the standard menus speak Qt's texts, so its catalogue is read when the
+// first of them is asked for, by a right-click or the menu key, and not at
+// start-up, where it cost a file, its pages and the look-up of the user's
+// languages before the window could show.
+class TranslationsOnFirstMenu : public QObject {
+ public:
+  explicit TranslationsOnFirstMenu(QApplication& app) : QObject(&app), app_(app) {
+    app.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::ContextMenu) {
+      app_.removeEventFilter(this);
+      LoadQtTranslations(app_);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QApplication& app_;
+};
+
 }  // namespace
 
 void SetUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
-  LoadQtTranslations(app);
+  new TranslationsOnFirstMenu(app);
   // Qt's catalogue for a right-to-left language (Arabic, Hebrew, Persian ...)
   // turns the whole application right to left, and with it every caption and
   // option circle of a window whose texts are Turkish and whose geometry is
