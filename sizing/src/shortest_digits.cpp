@@ -8,7 +8,8 @@ namespace velmora::sizing {
 
 std::string ShortestDigits(float value, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) return {};
-  const detail::DecimalView digits = detail::PositionalDigits(value).View();
+  const detail::PositionalDigits positional(value);
+  const detail::DecimalView digits = positional.View();
   const std::string_view integer = detail::TrimLeadingZeros(digits.integerDigits);
   std::string text;
   text.reserve(2 + integer.size() + decimalSeparator.size() + digits.fractionDigits.size());

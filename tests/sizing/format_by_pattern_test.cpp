@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -138,6 +140,23 @@ TEST(ShortestDigits, NamesTheStoredSingleExactly) {
     SCOPED_TRACE("value: " + std::to_string(c.value));
     EXPECT_EQ(velmora::sizing::ShortestDigits(c.value, c.separator), c.expected);
   }
+}
+
+// Whole tenths take a shortcut to their digits; every one of them must come
+// out as the standard library's shortest decimal does, signs and all.
+TEST(ShortestDigits, GivesWholeTenthsAsTheShortestDecimal) {
+  std::array<char, 64> reference{};
+  for (int tenths = -999'999; tenths <= 999'999; ++tenths) {
+    const auto value = static_cast<float>(tenths / 10.0);
+    const auto written =
+        std::to_chars(reference.data(), reference.data() + reference.size(), value);
+    const std::string expected(reference.data(), written.ptr);
+    ASSERT_EQ(velmora::sizing::ShortestDigits(value, "."), expected) << tenths;
+  }
+  EXPECT_EQ(velmora::sizing::ShortestDigits(0.3F, "."), "0.3");
+  EXPECT_EQ(velmora::sizing::ShortestDigits(-0.0F, "."), "0");
+  EXPECT_EQ(velmora::sizing::ShortestDigits(99999.9F, ","), "99999,9");
+  EXPECT_EQ(velmora::sizing::ShortestDigits(100000.1F, "."), "100000.1");
 }
 
 static_assert(NumberPattern("#0.0#").minIntegerDigits() == 1);
