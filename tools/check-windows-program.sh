@@ -16,17 +16,15 @@ wineserver=/usr/lib/wine/wineserver
 
 scratch=$(mktemp -d)
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 800x400x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# shellcheck source=tools/private_display.sh
+. "$(dirname "$0")/private_display.sh"
+start_private_display 800x400 "$scratch"
 cleanup() {
   "$wineserver" -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$scratch/display")"
 openbox >/dev/null 2>&1 &
 
 fail() { echo "FAIL: $*" >&2; exit 1; }

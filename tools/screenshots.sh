@@ -29,12 +29,10 @@ QT_QPA_PLATFORM=offscreen "$shot" docs/window-ar-eg.png --locale ar_EG \
 
 # The real window, decorated by openbox, on a private X display.
 scratch=$(mktemp -d)
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 640x300x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$scratch/display")"
+# shellcheck source=tools/private_display.sh
+. tools/private_display.sh
+start_private_display 640x300 "$scratch"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 openbox >/dev/null 2>&1 &
 sleep 1

@@ -8,13 +8,11 @@ program=$1
 here=$(dirname "$0")
 if [ -z "${VELMORA_IN_BUS:-}" ]; then
   scratch=$(mktemp -d)
-  exec 3>"$scratch/display"
-  Xvfb -displayfd 3 -screen 0 640x300x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
+  # shellcheck source=tools/private_display.sh
+  . "$here/../../tools/private_display.sh"
+  start_private_display 640x300 "$scratch"
   trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-  for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-  DISPLAY=":$(head -n1 "$scratch/display")" XDG_RUNTIME_DIR=$scratch VELMORA_IN_BUS=1 \
-    dbus-run-session -- "$0" "$program"
+  XDG_RUNTIME_DIR=$scratch VELMORA_IN_BUS=1 dbus-run-session -- "$0" "$program"
   exit
 fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -108,6 +108,14 @@ void Form1EventsTest::clickShowsTheVolume_data() {
   QTest::newRow("point under comma") << "tr_TR" << "Option3" << "10" << "0.5" << "5,0" << "15,0";
   QTest::newRow("words after pressure") << "en_US" << "Option3" << "10" << "0.5 bar" << "0.0"
                                         << "15.0";
+  // Typed on an Arabic or Persian keyboard: the script's digits and separator.
+  QTest::newRow("Arabic-Indic digits") << "ar_EG" << "Option3" << "١٠" << "٠٫٥" << "5٫0"
+                                       << "15٫0";
+  QTest::newRow("Persian digits") << "fa_IR" << "Option3" << "۱۰" << "۰٫۵" << "5٫0" << "15٫0";
+  QTest::newRow("Devanagari digits") << "en_US" << "Option4" << "४" << "०.९" << "1.48" << "4.44";
+  QTest::newRow("full-width digits") << "tr_TR" << "Option3" << "１０" << "0,5" << "5,0" << "15,0";
+  QTest::newRow("Mathematical digits") << "en_US" << "Option3" << "𝟏𝟎" << "0.5" << "5.0"
+                                       << "15.0";
   // clang-format on
 }
 
