@@ -19,7 +19,8 @@ convert /tmp/velmora-rgba.png -background "$background" -alpha remove -alpha off
   echo '#pragma once'
   echo
   echo 'inline constexpr int kVelmoraIconSize = 32;'
-  echo '// clang-format off: sixteen bytes a line, as generated'
+  echo '// Sixteen bytes a line, as generated.'
+  echo '// clang-format off'
   echo 'inline constexpr unsigned char kVelmoraIconRgb[] = {'
   convert velmora.png -depth 8 rgb:- | od -An -v -tx1 -w16 |
     sed -E 's/^ +//; s/ +$//; s/([0-9a-f]{2})/0x\1,/g; s/,$/,/; s/ 0x/ 0x/g; s/^/  /; s/, *$/,/' |
