@@ -76,8 +76,9 @@ void UseOneStyle(QWidget* window) {
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Velmora"));
-  setWindowIcon(QIcon(QPixmap::fromImage(QImage(kVelmoraIconRgb, kVelmoraIconSize, kVelmoraIconSize,
-                                                kVelmoraIconSize * 3, QImage::Format_RGB888))));
+  setWindowIcon(
+      QIcon(QPixmap::fromImage(QImage(kVelmoraIconRgb, kVelmoraIconSize, kVelmoraIconSize,
+                                      qsizetype{kVelmoraIconSize} * 3, QImage::Format_RGB888))));
   // Fixed size, no maximise button: the controls keep their places.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
