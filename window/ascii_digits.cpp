@@ -1,12 +1,17 @@
 #include "ascii_digits.h"
 
 #include <QChar>
-#include <algorithm>
 
 namespace velmora {
 namespace {
 
-bool IsAscii(QChar c) { return c.unicode() < 0x80; }
+bool IsAscii(const QString& text) {
+  const auto* const units = text.utf16();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (units[i] >= 0x80) return false;
+  }
+  return true;
+}
 
 // The ASCII digit for a code point that is a decimal digit of another
 // script, or none.
@@ -19,7 +24,7 @@ QChar AsciiDigitOf(char32_t codePoint) {
 
 QString WithAsciiDigits(const QString& text) {
   // Almost every text is ASCII already; it is handed on without a copy.
-  if (std::all_of(text.begin(), text.end(), IsAscii)) return text;
+  if (IsAscii(text)) return text;
   QString ascii;
   ascii.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {

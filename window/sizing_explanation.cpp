@@ -1,6 +1,7 @@
 #include "sizing_explanation.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <string_view>
 
 #include "ascii_digits.h"
@@ -22,12 +23,34 @@ QString Digits(float value, const QByteArray& separator) {
   return QString::fromStdString(sizing::ShortestDigits(value, AsView(separator)));
 }
 
+// A typed text and the same text as the calculation read it (digits of any
+// script made ASCII, UTF-8), converted once: a pasted text may be megabytes.
+struct ReadText {
+  ReadText(const QString& typedText, const QByteArray& separator)
+      : typed(typedText), read(WithAsciiDigits(typedText).toUtf8()) {
+    const auto blank = [](QChar c) { return c.isSpace(); };
+    first = std::find_if_not(typed.cbegin(), typed.cend(), blank) - typed.cbegin();
+    last = typed.crend() - std::find_if_not(typed.crbegin(), typed.crend(), blank);
+    whole = sizing::IsWholeNumberText(AsView(read), AsView(separator));
+  }
+
+  bool IsBlank() const { return first >= last; }
+
+  const QString& typed;
+  QByteArray read;
+  qsizetype first = 0;  // the typed text without the blanks around it
+  qsizetype last = 0;
+  bool whole = false;
+};
+
 // The typed text as a user recognises it on one line: blanks around it
 // trimmed, line breaks and other control characters inside it shown as
 // blanks, and a very long one shortened.
-QString Echo(const QString& typed) {
-  QString echo = typed.trimmed();
-  if (echo.size() > kLongestEcho) echo = echo.left(kLongestEcho - 1) + QChar(0x2026);
+QString Echo(const ReadText& text) {
+  const qsizetype length = text.last - text.first;
+  QString echo = length > kLongestEcho
+                     ? text.typed.mid(text.first, kLongestEcho - 1) + QChar(0x2026)
+                     : text.typed.mid(text.first, length);
   for (QChar& c : echo) {
     if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
         c == QChar::ParagraphSeparator) {
@@ -38,13 +61,12 @@ QString Echo(const QString& typed) {
 }
 
 // "10 m3/dk", with what was typed where it is not just that number.
-QString InputLine(const QString& label, float used, const QString& unit, const QString& typed,
+QString InputLine(const QString& label, float used, const QString& unit, const ReadText& text,
                   const QByteArray& separator, bool rounded) {
   QString line = QStringLiteral("%1: %2 %3").arg(label, Digits(used, separator), unit);
-  const QByteArray ascii = WithAsciiDigits(typed).toUtf8();
-  if (typed.trimmed().isEmpty()) return line + QStringLiteral(" (boş)");
-  if (!sizing::IsWholeNumberText(AsView(ascii), AsView(separator)) || rounded) {
-    line += QStringLiteral(" (yazılan \"%1\"").arg(Echo(typed));
+  if (text.IsBlank()) return line + QStringLiteral(" (boş)");
+  if (!text.whole || rounded) {
+    line += QStringLiteral(" (yazılan \"%1\"").arg(Echo(text));
     if (rounded) line += QStringLiteral(", bir ondalığa yuvarlandı");
     line += u')';
   }
@@ -53,12 +75,11 @@ QString InputLine(const QString& label, float used, const QString& unit, const Q
 
 // Only the screw variant rounds, and only a text that is a number can have
 // been rounded.
-bool PressureWasRounded(const TypedInputs& inputs, const sizing::SizingState& state,
-                        const QByteArray& separator) {
-  if (inputs.kind != sizing::CompressorKind::Screw) return false;
-  const QByteArray ascii = WithAsciiDigits(inputs.pressureText).toUtf8();
-  return sizing::IsWholeNumberText(AsView(ascii), AsView(separator)) &&
-         sizing::ParseLeadingSingle(AsView(ascii), AsView(separator)) != state.PressureDifference;
+bool PressureWasRounded(sizing::CompressorKind kind, const ReadText& pressure,
+                        const sizing::SizingState& state, const QByteArray& separator) {
+  return kind == sizing::CompressorKind::Screw && pressure.whole &&
+         sizing::ParseLeadingSingle(AsView(pressure.read), AsView(separator)) !=
+             state.PressureDifference;
 }
 
 }  // namespace
@@ -76,11 +97,13 @@ QString ExplainSizing(const TypedInputs& inputs, const sizing::SizingState& stat
     lines << QStringLiteral("Değerler hesaplanabilecek aralığın dışında: sonuç yok");
     return lines.join(u'\n');
   }
-  lines << InputLine(QStringLiteral("Debi"), state.FreeAirDelivery, QStringLiteral("m3/dk"),
-                     inputs.flowText, separator, false);
+  const ReadText flow(inputs.flowText, separator);
+  const ReadText pressure(inputs.pressureText, separator);
+  lines << InputLine(QStringLiteral("Debi"), state.FreeAirDelivery, QStringLiteral("m3/dk"), flow,
+                     separator, false);
   lines << InputLine(QStringLiteral("Basınç farkı"), state.PressureDifference,
-                     QStringLiteral("bar"), inputs.pressureText, separator,
-                     PressureWasRounded(inputs, state, separator));
+                     QStringLiteral("bar"), pressure, separator,
+                     PressureWasRounded(inputs.kind, pressure, state, separator));
   if (state.PressureDifference <= 0.0F) {
     lines << QStringLiteral("Basınç farkı sıfırdan büyük değil: hacim 0");
   } else {
