@@ -6,6 +6,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "application_look.h"
 #include "velmora_version.h"
 
 namespace velmora {
@@ -52,6 +53,7 @@ void SetUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
+  UseApplicationLook();
   new TranslationsOnFirstMenu(app);
   // Qt's catalogue for a right-to-left language (Arabic, Hebrew, Persian ...)
   // turns the whole application right to left, and with it every caption and

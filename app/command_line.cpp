@@ -69,15 +69,8 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
 
   const QString program = ProgramName(arguments);
   const bool understood = parser.parse(arguments);
-  // Asking for help or the version is answered even beside a wrong option.
-  if (parser.isSet(help)) {
-    // Without an application object Qt cannot name the program itself.
-    QString text = parser.helpText();
-    text.replace(QStringLiteral("<executable_name>"), program);
-    return {0, text, {}};
-  }
-  if (parser.isSet(version)) return {0, QStringLiteral("Velmora " VELMORA_VERSION "\n"), {}};
-
+  // A wrong option or a stray argument is an error even beside --help or
+  // --version: a script that passed it has a mistake to see.
   QString problem;
   if (!understood) {
     // Qt says "Unknown option 'x'."; one line in the program's own voice.
@@ -87,8 +80,17 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
   } else if (!parser.positionalArguments().isEmpty()) {
     problem = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
   }
-  if (problem.isEmpty()) return {};
-  return {kUsageError, {}, QStringLiteral("%1: %2; see '%1 --help'\n").arg(program, problem)};
+  if (!problem.isEmpty()) {
+    return {kUsageError, {}, QStringLiteral("%1: %2; see '%1 --help'\n").arg(program, problem)};
+  }
+  if (parser.isSet(help)) {
+    // Without an application object Qt cannot name the program itself.
+    QString text = parser.helpText();
+    text.replace(QStringLiteral("<executable_name>"), program);
+    return {0, text, {}};
+  }
+  if (parser.isSet(version)) return {0, QStringLiteral("Velmora " VELMORA_VERSION "\n"), {}};
+  return {};
 }
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {

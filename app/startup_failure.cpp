@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <cstdlib>
+#include <mutex>
 #include <vector>
 
 #include "user_text.h"
@@ -65,15 +66,20 @@ struct HeldMessage {
 };
 
 QtMessageHandler previousHandler = nullptr;
+// Qt may report from any thread it has started, the platform's among them.
+std::mutex heldMessagesLock;
 std::vector<HeldMessage> heldMessages;
 
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type != QtFatalMsg) {
-    heldMessages.push_back({type, QByteArray(context.category), message});
-    return;
-  }
   QStringList texts;
-  for (const HeldMessage& held : heldMessages) texts << held.text;
+  {
+    const std::lock_guard<std::mutex> lock(heldMessagesLock);
+    if (type != QtFatalMsg) {
+      heldMessages.push_back({type, QByteArray(context.category), message});
+      return;
+    }
+    for (const HeldMessage& held : heldMessages) texts << held.text;
+  }
   const QString line = QStringLiteral("velmora: ") +
                        DescribeStartupFailure(texts, message, qEnvironmentVariable("DISPLAY")) +
                        u'\n';
@@ -92,11 +98,15 @@ void StartupFailureGuard::Release() {
   if (released_) return;
   released_ = true;
   qInstallMessageHandler(previousHandler);
-  for (const HeldMessage& held : heldMessages) {
-    const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
-    previousHandler(held.type, context, held.text);
+  std::vector<HeldMessage> held;
+  {
+    const std::lock_guard<std::mutex> lock(heldMessagesLock);
+    held.swap(heldMessages);
   }
-  heldMessages.clear();
+  for (const HeldMessage& message : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    previousHandler(message.type, context, message.text);
+  }
 }
 
 }  // namespace velmora

@@ -7,53 +7,75 @@
 #endif
 
 namespace velmora {
-namespace {
 
 #ifdef Q_OS_WIN
+namespace {
+
 bool IsUsable(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
 
-TextChannel ChannelOfThisProcess() {
-  const bool streams =
-      IsUsable(GetStdHandle(STD_OUTPUT_HANDLE)) || IsUsable(GetStdHandle(STD_ERROR_HANDLE));
-  // Joining is asked only when it is needed: it ties the program to the
-  // shell's console until it ends.
-  const bool joined = !streams && AttachConsole(ATTACH_PARENT_PROCESS) != 0;
-  const TextChannel channel = ChooseTextChannel(streams, joined);
-  if (channel == TextChannel::ParentConsole) {
-    std::FILE* ignored = nullptr;
-    freopen_s(&ignored, "CONOUT$", "w", stdout);
-    freopen_s(&ignored, "CONOUT$", "w", stderr);
+// The console of the shell that started the program, joined the first time
+// it is needed and only then: joining ties the program to that console
+// until it ends.
+HANDLE ParentConsole() {
+  static const HANDLE console = [] {
+    if (AttachConsole(ATTACH_PARENT_PROCESS) == 0) return INVALID_HANDLE_VALUE;
+    return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
+  }();
+  return console;
+}
+
+// Each stream on its own: `velmora --help 2>err.txt` from cmd.exe gives the
+// program a file for errors and nothing for output, and help still belongs
+// in the console.
+HANDLE HandleFor(bool isError, TextChannel& channel) {
+  const HANDLE given = GetStdHandle(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  const bool usable = IsUsable(given);
+  channel = ChooseTextChannel(usable, !usable && IsUsable(ParentConsole()));
+  return channel == TextChannel::Streams ? given : ParentConsole();
+}
+
+// A console shows UTF-16 as it is ("ü" in a path stays "ü"); narrow text
+// would be read in the console's OEM code page, not the ANSI one Qt writes.
+void Write(HANDLE handle, const QString& text) {
+  DWORD mode = 0;
+  DWORD written = 0;
+  if (GetConsoleMode(handle, &mode) != 0) {
+    WriteConsoleW(handle, text.utf16(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return;
   }
-  return channel;
+  const QByteArray bytes = text.toLocal8Bit();
+  WriteFile(handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 void ShowInMessageBox(const QString& text, bool isError) {
   MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.trimmed().utf16()), L"Velmora",
               MB_OK | MB_SETFOREGROUND | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
-#else
-TextChannel ChannelOfThisProcess() { return TextChannel::Streams; }
-
-void ShowInMessageBox(const QString& /*text*/, bool /*isError*/) {}
-#endif
 
 }  // namespace
+#endif
 
-TextChannel ChooseTextChannel(bool hasStandardStreams, bool joinedParentConsole) {
-  if (hasStandardStreams) return TextChannel::Streams;
+TextChannel ChooseTextChannel(bool hasStandardStream, bool joinedParentConsole) {
+  if (hasStandardStream) return TextChannel::Streams;
   return joinedParentConsole ? TextChannel::ParentConsole : TextChannel::Dialog;
 }
 
 void ShowUserText(const QString& text, bool isError) {
   if (text.isEmpty()) return;
-  static const TextChannel channel = ChannelOfThisProcess();
+#ifdef Q_OS_WIN
+  TextChannel channel = TextChannel::Streams;
+  const HANDLE handle = HandleFor(isError, channel);
   if (channel == TextChannel::Dialog) {
     ShowInMessageBox(text, isError);
-    return;
+  } else {
+    Write(handle, text);
   }
+#else
   std::FILE* stream = isError ? stderr : stdout;
   std::fputs(text.toLocal8Bit().constData(), stream);
   std::fflush(stream);
+#endif
 }
 
 }  // namespace velmora

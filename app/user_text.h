@@ -14,10 +14,11 @@ enum class TextChannel {
   Dialog,         // no console anywhere: a message box shows it instead
 };
 
-// The choice, apart from the system calls that answer its two questions:
-// streams given (a terminal, a pipe, a file, or Wine's terminal) are used as
-// they are; without them, the parent's console; without that, a box.
-TextChannel ChooseTextChannel(bool hasStandardStreams, bool joinedParentConsole);
+// The choice for one stream, apart from the system calls that answer its two
+// questions: a stream given (a terminal, a pipe, a file, or Wine's terminal)
+// is used as it is; without it, the parent's console; without that, a box.
+// A console is written in UTF-16, so that it shows every letter.
+TextChannel ChooseTextChannel(bool hasStandardStream, bool joinedParentConsole);
 
 // Shows text the way ChooseTextChannel decides for this process; an error
 // goes to standard error, or to a box with an error icon.

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "application_look.h"
 #include "form1.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 void ClickToResult(benchmark::State& state, const char* locale, const char* flow,
                    const char* pressure, const char* button) {
   QLocale::setDefault(QLocale(QLatin1String(locale)));
+  velmora::UseApplicationLook();
   Form1 form;
   form.show();
   form.findChild<QRadioButton*>(QStringLiteral("Option4"))->setChecked(true);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -12,8 +13,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleFactory>
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "command_button.h"
@@ -58,19 +59,6 @@ velmora::CommandButton* PlaceButton(QWidget* parent, const char* name, const QSt
   return button;
 }
 
-// Fixed geometry needs known decorations around each caption (the option
-// indicator, button margins, the frame title), so the window draws with one
-// style on every desktop. A widget's style does not pass to its children, so
-// each control is given the window's.
-void UseOneStyle(QWidget* window) {
-  QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-  if (fusion == nullptr) return;
-  auto* style = new velmora::WindowStyle(fusion);
-  style->setParent(window);
-  window->setStyle(style);
-  for (QWidget* child : window->findChildren<QWidget*>()) child->setStyle(style);
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
@@ -83,18 +71,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(FromTwips(0, 0, 7440, 2085).size());
-  // The application's font, not only the window's: a field lays out its
-  // empty text in the default font while it is being built, before it takes
-  // its parent's, and would load a second face for nothing. Menus and
-  // tooltips then speak in the window's font too.
-  QApplication::setFont(velmora::DialogFont());
-  setFont(velmora::DialogFont());
 
   CreateControls();
   SetUpControls();
   SetTabOrder();
   DescribeForAssistiveTools();
-  UseOneStyle(this);
   Option1->setFocus();
   Form_Load();
 }
@@ -165,6 +146,9 @@ void Form1::SetUpControls() {
   // selection; the fields pass it on when they have none of their own.
   Text1->installEventFilter(this);
   Combo1->installEventFilter(this);
+  for (QRadioButton* option : {Option1, Option2, Option3, Option4, Option5}) {
+    option->installEventFilter(this);
+  }
 
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -189,21 +173,75 @@ void Form1::DescribeForAssistiveTools() {
   DescribeResult();
 }
 
-// Ctrl+C in a field without a selection of its own copies the result's
-// selection; a field's own selection keeps priority.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    const QLineEdit* field = watched == Combo1 ? Combo1->lineEdit() : Text1;
-    if (!field->hasSelectedText() && Label8->CopySelection()) return true;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (CopyResultSelection(watched, key) || MoveBetweenPowerClasses(watched, key)) return true;
   }
   return QWidget::eventFilter(watched, event);
 }
 
-// On an option or a button, Ctrl+C comes here unhandled.
+// Ctrl+C in a field without a selection of its own copies the result's
+// selection; a field's own selection keeps priority.
+bool Form1::CopyResultSelection(QObject* watched, const QKeyEvent* event) const {
+  if (!event->matches(QKeySequence::Copy) || (watched != Text1 && watched != Combo1)) return false;
+  const QLineEdit* field = watched == Combo1 ? Combo1->lineEdit() : Text1;
+  return !field->hasSelectedText() && Label8->CopySelection();
+}
+
+// Up and Down move between the power classes as Left and Right do, as on
+// Windows; Qt looks for a class above or below, where there is none.
+bool Form1::MoveBetweenPowerClasses(QObject* watched, const QKeyEvent* event) {
+  if (SelectedOption() != watched || (event->key() != Qt::Key_Up && event->key() != Qt::Key_Down)) {
+    return false;
+  }
+  QKeyEvent sideways(event->type(), event->key() == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
+                     event->modifiers());
+  QCoreApplication::sendEvent(watched, &sideways);
+  return true;
+}
+
+// The way round by Tab: the selected class, the two fields, the two
+// buttons, and back. Qt finds its way backwards through the focus chain on
+// its own and, from the selected class, skips the buttons.
+bool Form1::focusNextPrevChild(bool next) {
+  QWidget* const order[] = {SelectedOption(), Text1, Combo1, Command1, Command2};
+  QWidget* focused = focusWidget();
+  if (focused != nullptr && focused->parentWidget() == Combo1) focused = Combo1;
+  const auto* here = std::find(std::begin(order), std::end(order), focused);
+  if (here == std::end(order) || order[0] == nullptr) return QWidget::focusNextPrevChild(next);
+  const auto count = static_cast<std::ptrdiff_t>(std::size(order));
+  const std::ptrdiff_t step = next ? 1 : count - 1;
+  QWidget* target = order[(here - std::begin(order) + step) % count];
+  target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 void Form1::keyPressEvent(QKeyEvent* event) {
+  // On an option or a button, Ctrl+C comes here unhandled.
   if (event->matches(QKeySequence::Copy) && Label8->CopySelection()) return;
+  // Shift+F10 asks for the focused control's menu, as the menu key does;
+  // Windows makes it a menu request itself, X11 leaves it a key.
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    if (QWidget* focused = QApplication::focusWidget()) {
+      const QPoint inside = focused->rect().center();
+      QContextMenuEvent request(QContextMenuEvent::Keyboard, inside, focused->mapToGlobal(inside));
+      QCoreApplication::sendEvent(focused, &request);
+      return;
+    }
+  }
   QWidget::keyPressEvent(event);
+}
+
+// The result never takes the focus, so a keyboard user asks for its menu
+// from an option or a button, whose own menus are empty; the fields keep
+// theirs.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Keyboard) {
+    QWidget::contextMenuEvent(event);
+    return;
+  }
+  Label8->ShowContextMenu(Label8->mapToGlobal(QPoint(0, Label8->height())));
 }
 
 // A screen reader reaches the result's explanation through the description,

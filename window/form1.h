@@ -31,7 +31,9 @@ class Form1 : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void CreateControls();
@@ -39,6 +41,8 @@ class Form1 : public QWidget {
   void SetTabOrder();
   void DescribeForAssistiveTools();
   void DescribeResult();
+  bool CopyResultSelection(QObject* watched, const QKeyEvent* event) const;
+  bool MoveBetweenPowerClasses(QObject* watched, const QKeyEvent* event);
 
   void Form_Load();
   void Command1_Click();
@@ -49,7 +53,7 @@ class Form1 : public QWidget {
   void ShowStorageVolume(velmora::sizing::CompressorKind kind);
   velmora::TypedInputs ReadTypedInputs(velmora::sizing::CompressorKind kind) const;
   std::array<std::pair<QRadioButton*, velmora::sizing::PowerClass>, 5> PowerClassOptions() const;
-  const QRadioButton* SelectedOption() const;
+  QRadioButton* SelectedOption() const;
   velmora::sizing::PowerClass SelectedPowerClass() const;
 
   velmora::sizing::SizingState SizingState_;

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "ascii_digits.h"
+#include "calculation_text.h"
 #include "form1.h"
 #include "pressure_box.h"
 #include "result_label.h"
@@ -15,9 +15,7 @@
 
 namespace {
 
-std::string_view AsView(const QByteArray& utf8) {
-  return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
-}
+using velmora::AsView;
 
 // The separator of the regional settings as they stand now; the user may
 // change them while the window is open.
@@ -56,9 +54,9 @@ void Form1::ComputePistonVolume() { ComputeVolume(velmora::sizing::CompressorKin
 void Form1::ComputeVolume(velmora::sizing::CompressorKind kind) {
   const velmora::sizing::PowerClass powerClass = SelectedPowerClass();
   const velmora::TypedInputs typed = ReadTypedInputs(kind);
-  // Digits of the user's own script count as the digits they are.
-  const QByteArray flow = velmora::WithAsciiDigits(typed.flowText).toUtf8();
-  const QByteArray pressure = velmora::WithAsciiDigits(typed.pressureText).toUtf8();
+  // Read as the user sees them: digits of any script, blanks of any kind.
+  const QByteArray flow = velmora::CalculationBytes(typed.flowText);
+  const QByteArray pressure = velmora::CalculationBytes(typed.pressureText);
   const QByteArray separator = typed.decimalSeparator.toUtf8();
   SizingState_ = velmora::sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)},
                                                AsView(separator));
@@ -96,7 +94,7 @@ std::array<std::pair<QRadioButton*, velmora::sizing::PowerClass>, 5> Form1::Powe
   }};
 }
 
-const QRadioButton* Form1::SelectedOption() const {
+QRadioButton* Form1::SelectedOption() const {
   for (const auto& [option, powerClass] : PowerClassOptions()) {
     if (option->isChecked()) return option;
   }

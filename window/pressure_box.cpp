@@ -4,62 +4,67 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QWheelEvent>
-#include <cmath>
-#include <optional>
+
+#include "calculation_text.h"
+#include "sizing/parse_leading_number.h"
 
 namespace velmora {
 namespace {
 
-// The value a text reads as in the user's format or with the point, without
-// grouping: only to recognise an entry, never to calculate with.
+// The value a text reads as when it is wholly one number by the
+// calculation's rules: only to find it in the list, never to calculate with.
 std::optional<double> ValueOf(const QString& text) {
-  const QString trimmed = text.trimmed();
-  for (QLocale locale : {QLocale(), QLocale::c()}) {
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = locale.toDouble(trimmed, &ok);
-    if (ok && std::isfinite(value)) return value;
-  }
-  return std::nullopt;
+  const QByteArray read = CalculationBytes(text);
+  const QByteArray separator = QLocale().decimalPoint().toUtf8();
+  if (!sizing::IsWholeNumberText(AsView(read), AsView(separator))) return std::nullopt;
+  return sizing::ParseLeadingNumber(AsView(read), AsView(separator));
 }
 
-enum class KeyStep { None, Up, Down };
+enum class KeyAction { None, StepUp, StepDown, OpenList };
 
-KeyStep StepOf(const QKeyEvent* event) {
-  // Alt+Down opens the popup; Ctrl+arrows belong to the text.
-  if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return KeyStep::None;
-  switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_PageUp:
-      return KeyStep::Up;
-    case Qt::Key_Down:
-    case Qt::Key_PageDown:
-      return KeyStep::Down;
-    default:
-      return KeyStep::None;
-  }
+KeyAction ActionOf(const QKeyEvent* event) {
+  const int key = event->key();
+  const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+  if (!arrow && key != Qt::Key_PageUp && key != Qt::Key_PageDown) return KeyAction::None;
+  if (arrow && (event->modifiers() & Qt::AltModifier)) return KeyAction::OpenList;
+  if (arrow && (event->modifiers() & Qt::ControlModifier)) return KeyAction::None;
+  return key == Qt::Key_Up || key == Qt::Key_PageUp ? KeyAction::StepUp : KeyAction::StepDown;
+}
+
+bool ClosesTheList(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Up && (event->modifiers() & Qt::AltModifier);
+}
+
+bool IsReturn(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 }  // namespace
 
-int PressureBox::EntryShown() const {
-  const std::optional<double> shown = ValueOf(currentText());
+std::optional<double> PressureBox::ValueShown() const { return ValueOf(currentText()); }
+
+std::optional<double> PressureBox::ValueOfEntry(int entry) const {
+  return ValueOf(itemText(entry));
+}
+
+int PressureBox::EntryAtOrBelowShown() const {
+  const std::optional<double> shown = ValueShown();
   if (!shown) return -1;
-  for (int entry = 0; entry < count(); ++entry) {
-    if (ValueOf(itemText(entry)) == shown) return entry;
+  for (int entry = count() - 1; entry >= 0; --entry) {
+    if (ValueOfEntry(entry) <= shown) return entry;
   }
   return -1;
 }
 
 int PressureBox::EntryAfterStep(bool down) const {
-  const std::optional<double> shown = ValueOf(currentText());
+  const std::optional<double> shown = ValueShown();
   if (down) {
     for (int entry = 0; entry < count(); ++entry) {
-      if (!shown || ValueOf(itemText(entry)) > shown) return entry;
+      if (!shown || ValueOfEntry(entry) > shown) return entry;
     }
   } else if (shown) {
     for (int entry = count() - 1; entry >= 0; --entry) {
-      if (ValueOf(itemText(entry)) < shown) return entry;
+      if (ValueOfEntry(entry) < shown) return entry;
     }
   }
   return -1;
@@ -71,19 +76,41 @@ void PressureBox::Step(bool down) {
 }
 
 void PressureBox::showPopup() {
-  const int entry = EntryShown();
+  const int entry = EntryAtOrBelowShown();
   QComboBox::showPopup();
   // Highlighted only: the box keeps the text the user typed until a pick.
-  if (entry >= 0) view()->setCurrentIndex(model()->index(entry, modelColumn(), rootModelIndex()));
+  // Qt would highlight the entry picked last, however long ago.
+  view()->setCurrentIndex(entry >= 0 ? model()->index(entry, modelColumn(), rootModelIndex())
+                                     : QModelIndex());
+  view()->installEventFilter(this);
+}
+
+// Keys that reach the open list: Qt closes it on Alt+Down and F4 only, and
+// a Return with nothing highlighted would leave it open.
+bool PressureBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view() && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (ClosesTheList(key) || (IsReturn(key) && !view()->currentIndex().isValid())) {
+      hidePopup();
+      return true;
+    }
+  }
+  return QComboBox::eventFilter(watched, event);
 }
 
 void PressureBox::keyPressEvent(QKeyEvent* event) {
-  const KeyStep step = StepOf(event);
-  if (step == KeyStep::None) {
-    QComboBox::keyPressEvent(event);
-    return;
+  switch (ActionOf(event)) {
+    case KeyAction::None:
+      QComboBox::keyPressEvent(event);
+      return;
+    case KeyAction::OpenList:
+      showPopup();
+      break;
+    case KeyAction::StepUp:
+    case KeyAction::StepDown:
+      Step(ActionOf(event) == KeyAction::StepDown);
+      break;
   }
-  Step(step == KeyStep::Down);
   event->accept();
 }
 

@@ -3,10 +3,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 #include <memory>
 
 namespace velmora {
@@ -21,6 +23,11 @@ void ResultLabel::ShowResult(const QString& result, const QString& explanation) 
   // becomes selectable only when the mouse is pressed on it.
   setTextInteractionFlags(Qt::NoTextInteraction);
   setText(result);
+  // A tooltip left open over the result (pressed by keyboard while the mouse
+  // rests here) would go on explaining the result before.
+  if (QToolTip::isVisible() && QToolTip::text() == explanation_) {
+    QToolTip::showText(QCursor::pos(), explanation, this);
+  }
   explanation_ = explanation;
   setToolTip(explanation);
   if (CanBeSelected()) {
@@ -66,9 +73,13 @@ QMenu* ResultLabel::CreateContextMenu() {
   return menu;
 }
 
-void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
+void ResultLabel::ShowContextMenu(const QPoint& globalPosition) {
   const std::unique_ptr<QMenu> menu(CreateContextMenu());
-  menu->exec(event->globalPos());
+  menu->exec(globalPosition);
+}
+
+void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
+  ShowContextMenu(event->globalPos());
 }
 
 QString ResultLabel::ShownText() const {

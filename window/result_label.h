@@ -31,6 +31,7 @@ class ResultLabel : public QLabel {
   // Calculation, enabled once there was a calculation, and Select All,
   // enabled while the result shows whole.
   QMenu* CreateContextMenu();
+  void ShowContextMenu(const QPoint& globalPosition);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

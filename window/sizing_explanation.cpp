@@ -1,10 +1,11 @@
 #include "sizing_explanation.h"
 
 #include <QStringList>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <string_view>
 
-#include "ascii_digits.h"
+#include "calculation_text.h"
 #include "sizing/parse_leading_number.h"
 #include "sizing/shortest_digits.h"
 
@@ -15,50 +16,59 @@ namespace {
 // enough to recognise the text by.
 constexpr qsizetype kLongestEcho = 40;
 
-std::string_view AsView(const QByteArray& utf8) {
-  return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
-}
-
 QString Digits(float value, const QByteArray& separator) {
   return QString::fromStdString(sizing::ShortestDigits(value, AsView(separator)));
 }
 
+// The typed text as a user recognises it on one line: invisible format
+// characters left out (an override would turn the explanation's own words
+// around, in the tooltip and wherever it is pasted), line breaks and other
+// control characters shown as blanks, blanks around it trimmed, and a long
+// one cut on a whole character (never half of an emoji, never a combining
+// mark without its letter). It stops reading once it knows the text is too
+// long: a pasted text may be megabytes.
+QString Echo(const QString& typed) {
+  QString echo;
+  qsizetype pendingBlanks = 0;
+  for (qsizetype i = 0; i < typed.size() && echo.size() <= kLongestEcho; ++i) {
+    const bool pair =
+        typed[i].isHighSurrogate() && i + 1 < typed.size() && typed[i + 1].isLowSurrogate();
+    const char32_t codePoint =
+        pair ? QChar::surrogateToUcs4(typed[i], typed[i + 1]) : typed[i].unicode();
+    const QChar::Category category = QChar::category(codePoint);
+    const bool blank = QChar::isSpace(codePoint) || category == QChar::Other_Control;
+    if (blank) {
+      if (!echo.isEmpty()) ++pendingBlanks;
+    } else if (category != QChar::Other_Format) {
+      // Blanks beyond the cut are never seen, however many were pasted.
+      echo += QString(std::min(pendingBlanks, kLongestEcho + 1), u' ');
+      echo += QStringView(typed).mid(i, pair ? 2 : 1);
+      pendingBlanks = 0;
+    }
+    if (pair) ++i;
+  }
+  if (echo.size() <= kLongestEcho) return echo;
+  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, echo);
+  characters.setPosition(kLongestEcho - 1);
+  if (!characters.isAtBoundary()) characters.toPreviousBoundary();
+  return echo.left(characters.position()) + QChar(0x2026);
+}
+
 // A typed text and the same text as the calculation read it (digits of any
-// script made ASCII, UTF-8), converted once: a pasted text may be megabytes.
+// script made ASCII, blanks of any kind made spaces, format characters
+// dropped, UTF-8), converted once: a pasted text may be megabytes.
 struct ReadText {
   ReadText(const QString& typedText, const QByteArray& separator)
-      : typed(typedText), read(WithAsciiDigits(typedText).toUtf8()) {
-    const auto blank = [](QChar c) { return c.isSpace(); };
-    first = std::find_if_not(typed.cbegin(), typed.cend(), blank) - typed.cbegin();
-    last = typed.crend() - std::find_if_not(typed.crbegin(), typed.crend(), blank);
-    whole = sizing::IsWholeNumberText(AsView(read), AsView(separator));
-  }
+      : echo(Echo(typedText)),
+        read(CalculationBytes(typedText)),
+        whole(sizing::IsWholeNumberText(AsView(read), AsView(separator))) {}
 
-  bool IsBlank() const { return first >= last; }
+  bool IsBlank() const { return echo.isEmpty(); }
 
-  const QString& typed;
+  QString echo;
   QByteArray read;
-  qsizetype first = 0;  // the typed text without the blanks around it
-  qsizetype last = 0;
   bool whole = false;
 };
-
-// The typed text as a user recognises it on one line: blanks around it
-// trimmed, line breaks and other control characters inside it shown as
-// blanks, and a very long one shortened.
-QString Echo(const ReadText& text) {
-  const qsizetype length = text.last - text.first;
-  QString echo = length > kLongestEcho
-                     ? text.typed.mid(text.first, kLongestEcho - 1) + QChar(0x2026)
-                     : text.typed.mid(text.first, length);
-  for (QChar& c : echo) {
-    if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-        c == QChar::ParagraphSeparator) {
-      c = u' ';
-    }
-  }
-  return echo;
-}
 
 // "10 m3/dk", with what was typed where it is not just that number.
 QString InputLine(const QString& label, float used, const QString& unit, const ReadText& text,
@@ -66,7 +76,7 @@ QString InputLine(const QString& label, float used, const QString& unit, const R
   QString line = QStringLiteral("%1: %2 %3").arg(label, Digits(used, separator), unit);
   if (text.IsBlank()) return line + QStringLiteral(" (boş)");
   if (!text.whole || rounded) {
-    line += QStringLiteral(" (yazılan \"%1\"").arg(Echo(text));
+    line += QStringLiteral(" (yazılan \"%1\"").arg(text.echo);
     if (rounded) line += QStringLiteral(", bir ondalığa yuvarlandı");
     line += u')';
   }

@@ -28,7 +28,12 @@ void CommandLineTest::answers_data() {
   row("--version", {"--version"}, 0, "Velmora 1.00\n", "");
   row("-v", {"-v"}, 0, "Velmora 1.00\n", "");
   row("--help", {"--help"}, 0, "Usage: velmora [options]", "");
-  row("-h beside an unknown option", {"--frobnicate", "-h"}, 0, "Usage: velmora [options]", "");
+  row("-h beside an unknown option", {"--frobnicate", "-h"}, 2, "",
+      "velmora: unknown option 'frobnicate'; see 'velmora --help'\n");
+  row("--version beside an unknown option", {"--bogus", "--version"}, 2, "",
+      "velmora: unknown option 'bogus'; see 'velmora --help'\n");
+  row("--version and a stray argument", {"--version", "extra"}, 2, "",
+      "velmora: unexpected argument 'extra'; see 'velmora --help'\n");
   row("Qt's -platform", {"-platform", "offscreen"}, -1, "", "");
   row("Qt's --style=", {"--style=fusion"}, -1, "", "");
   row("Qt's -reverse and -display", {"-reverse", "-display", ":1"}, -1, "", "");

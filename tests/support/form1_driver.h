@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "application_look.h"
 #include "form1.h"
 
 namespace velmora::testing {
@@ -20,6 +21,7 @@ class Form1Driver {
  public:
   explicit Form1Driver(const char* locale = "en_US") {
     QLocale::setDefault(QLocale(QLatin1String(locale)));
+    UseApplicationLook();
     form_ = std::make_unique<Form1>();
     form_->show();
     active_ = QTest::qWaitForWindowActive(form_.get());

@@ -98,10 +98,28 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
       << QByteArray("1\0" "0", 3) << QByteArray("0.5") << "0.5" << "1.5";
   QTest::newRow("NUL after the pressure")
       << QByteArray("10") << QByteArray("0.5\0", 4) << "0.0" << "15.0";
+  // Invisible characters are not read; blanks of every kind are blanks.
   QTest::newRow("right-to-left mark before the flow")
-      << QByteArray("\xe2\x80\x8f" "10") << QByteArray("0.5") << "0.0" << "0.0";
+      << QByteArray("\xe2\x80\x8f" "10") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("right-to-left mark after the pressure")
-      << QByteArray("10") << QByteArray("0.5\xe2\x80\x8f") << "0.0" << "15.0";
+      << QByteArray("10") << QByteArray("0.5\xe2\x80\x8f") << "5.0" << "15.0";
+  QTest::newRow("zero-width space before the flow")
+      << QByteArray("\xe2\x80\x8b" "10") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("byte-order mark before both")
+      << QByteArray("\xef\xbb\xbf" "10") << QByteArray("\xef\xbb\xbf" "0.5") << "5.0" << "15.0";
+  QTest::newRow("right-to-left override around a pasted pressure")
+      << QByteArray("10") << QByteArray("\xe2\x80\xae" "0.5\xe2\x80\xac") << "5.0" << "15.0";
+  QTest::newRow("no-break space before the pressure")
+      << QByteArray("10") << QByteArray("\xc2\xa0" "0.5") << "5.0" << "15.0";
+  QTest::newRow("narrow no-break spaces around both")
+      << QByteArray("\xe2\x80\xaf" "10\xe2\x80\xaf") << QByteArray("\xe2\x80\xaf" "0.5\xe2\x80\xaf")
+      << "5.0" << "15.0";
+  QTest::newRow("no-break space inside the flow ends it")
+      << QByteArray("1\xc2\xa0" "0") << QByteArray("0.5") << "0.5" << "1.5";
+  QTest::newRow("narrow no-break space inside the pressure")
+      << QByteArray("10") << QByteArray("0\xe2\x80\xaf.5") << "0.0" << "0.0";
+  QTest::newRow("ideographic space after the pressure")
+      << QByteArray("10") << QByteArray("0.5\xe3\x80\x80") << "5.0" << "15.0";
   QTest::newRow("Arabic-Indic digits are the digits they are")
       << QByteArray("\xd9\xa1\xd9\xa0") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("Arabic decimal mark is no point")

@@ -116,6 +116,21 @@ void Form1EventsTest::clickShowsTheVolume_data() {
   QTest::newRow("full-width digits") << "tr_TR" << "Option3" << "１０" << "0,5" << "5,0" << "15,0";
   QTest::newRow("Mathematical digits") << "en_US" << "Option3" << "𝟏𝟎" << "0.5" << "5.0"
                                        << "15.0";
+  // Copied from a web page or a document: blanks of other kinds, invisible marks.
+  QTest::newRow("no-break space before the pressure") << "tr_TR" << "Option3" << "10"
+                                                      << "\u00a01,5" << "1,67" << "5,0";
+  QTest::newRow("no-break space after the flow") << "tr_TR" << "Option3" << "10\u00a0" << "0,5"
+                                                 << "5,0" << "15,0";
+  QTest::newRow("no-break space inside the flow") << "en_US" << "Option3" << "1\u00a00" << "0.5"
+                                                  << "0.5" << "1.5";
+  QTest::newRow("narrow no-break space before the flow") << "tr_TR" << "Option3" << "\u202f10"
+                                                         << "1" << "2,5" << "7,5";
+  QTest::newRow("narrow no-break space inside the pressure") << "tr_TR" << "Option3" << "10"
+                                                             << "1\u202f,5" << "0,0" << "7,5";
+  QTest::newRow("right-to-left mark before the flow") << "tr_TR" << "Option3" << "\u200f10"
+                                                      << "0,5" << "5,0" << "15,0";
+  QTest::newRow("zero-width space before the pressure") << "en_US" << "Option3" << "10"
+                                                        << "\u200b0.5" << "5.0" << "15.0";
   // clang-format on
 }
 
@@ -254,6 +269,43 @@ void Form1EventsTest::resultExplainsItself_data() {
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
                      "Debi: 10 m3/dk (yazılan \"10 5\")", "Basınç farkı: 1 bar",
                      "Hacim = 10 × 15 ÷ (20 × 1) = 7.5 m3"};
+  QTest::newRow("no-break space before the flow") << "tr_TR" << "Command1" << "Option3"
+      << "\u00a010" << "1"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 1 bar", "Hacim = 10 × 5 ÷ (20 × 1) = 2,5 m3"};
+  QTest::newRow("no-break space before a screw pressure") << "tr_TR" << "Command1" << "Option3"
+      << "10" << "\u00a01,5"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 1,5 bar", "Hacim = 10 × 5 ÷ (20 × 1,5) = 1,67 m3"};
+  QTest::newRow("narrow no-break space inside the flow") << "tr_TR" << "Command2" << "Option3"
+      << "1\u202f5" << "1"
+      << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
+                     "Debi: 1 m3/dk (yazılan \"1 5\")", "Basınç farkı: 1 bar",
+                     "Hacim = 1 × 15 ÷ (20 × 1) = 0,75 m3"};
+  QTest::newRow("marks before numbers are not echoed") << "tr_TR" << "Command1" << "Option3"
+      << "\u200f\u200b10\u202f" << "\ufeff0,5"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 0,5 bar", "Hacim = 10 × 5 ÷ (20 × 0,5) = 5,0 m3"};
+  QTest::newRow("an override never reaches the explanation") << "tr_TR" << "Command1"
+      << "Option3" << "10" << "\u202eabc\u202c"
+      << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
+                     "Basınç farkı: 0 bar (yazılan \"abc\")",
+                     "Basınç farkı sıfırdan büyük değil: hacim 0"};
+  QTest::newRow("only invisible marks is empty") << "tr_TR" << "Command2" << "Option3"
+      << "\u200f\u2066" << "1"
+      << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20", "Debi: 0 m3/dk (boş)",
+                     "Basınç farkı: 1 bar", "Hacim = 0 × 15 ÷ (20 × 1) = 0,0 m3"};
+  QTest::newRow("25 emoji are cut between two, not inside one") << "tr_TR" << "Command2"
+      << "Option3" << "10" + QStringLiteral("😀").repeated(25) << "1"
+      << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
+                     "Debi: 10 m3/dk (yazılan \"10" +
+                         QStringLiteral("😀").repeated(18) + "…\")",
+                     "Basınç farkı: 1 bar", "Hacim = 10 × 15 ÷ (20 × 1) = 7,5 m3"};
+  QTest::newRow("a combining mark stays with its letter") << "tr_TR" << "Command2" << "Option3"
+      << "10" + QString(36, u'a') + "e\u0301zzz" << "1"
+      << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
+                     "Debi: 10 m3/dk (yazılan \"10" + QString(36, u'a') + "…\")",
+                     "Basınç farkı: 1 bar", "Hacim = 10 × 15 ÷ (20 × 1) = 7,5 m3"};
   // clang-format on
 }
 

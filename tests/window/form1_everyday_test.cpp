@@ -9,13 +9,16 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "contrast.h"
 #include "form1_driver.h"
 #include "high_contrast.h"
 #include "right_click.h"
+#include "window_style.h"
 
 using velmora::testing::Form1Driver;
 
@@ -79,9 +82,20 @@ class Form1EverydayTest : public QObject {
   void pressureListStepsFromWhatTheBoxShows();
   void pressureListStepsFromATypedValueAfterAPick();
   void pressureListOpensOnTheEntryShown();
+  void pressureListKeysWithModifiers_data();
+  void pressureListKeysWithModifiers();
+  void pressureListOpensWhereTheTypedValueSits_data();
+  void pressureListOpensWhereTheTypedValueSits();
+  void altUpClosesTheList();
+  void keyboardReachesTheResultMenu_data();
+  void keyboardReachesTheResultMenu();
+  void openTooltipFollowsANewResult();
+  void everyPopupDrawsWithTheWindowsStyle();
   void wheelChangesThePressureOnlyWithTheFocus();
   void assistiveToolsHearWhatEachControlAnswers_data();
   void assistiveToolsHearWhatEachControlAnswers();
+  void contrastRatioOfKnownPairs_data();
+  void contrastRatioOfKnownPairs();
   void everyEdgeStandsOutUnderEveryPalette_data();
   void everyEdgeStandsOutUnderEveryPalette();
   void themeChangeIsFollowedAtOnce();
@@ -249,6 +263,21 @@ void Form1EverydayTest::pressureListStepsFromWhatTheBoxShows_data() {
   QTest::newRow("comma under a point is no number") << "en_US" << "1,0" << int(Qt::Key_Down)
                                                      << "0.5";
   QTest::newRow("Arabic-Indic digits") << "ar_EG" << "١٫٥" << int(Qt::Key_Down) << "1٫6";
+  // Read as the calculation reads it.
+  QTest::newRow("Arabic-Indic one, Turkish") << "tr_TR" << "١" << int(Qt::Key_Down) << "1,1";
+  QTest::newRow("Devanagari one, English") << "en_US" << "१" << int(Qt::Key_Down) << "1.1";
+  QTest::newRow("full-width one, Arabic") << "ar_EG" << "１" << int(Qt::Key_Down) << "1٫1";
+  QTest::newRow("an exponent is no number, down") << "tr_TR" << "1e1" << int(Qt::Key_Down)
+                                                  << "0,5";
+  QTest::newRow("an exponent is no number, up") << "tr_TR" << "1e1" << int(Qt::Key_Up) << "1e1";
+  QTest::newRow("a unit after it is no number") << "tr_TR" << "1,5 bar" << int(Qt::Key_Down)
+                                                << "0,5";
+  QTest::newRow("no-break space before it") << "tr_TR" << "\u00a01,5" << int(Qt::Key_Down)
+                                            << "1,6";
+  QTest::newRow("narrow no-break space after it") << "tr_TR" << "1,5\u202f" << int(Qt::Key_Up)
+                                                  << "1,4";
+  QTest::newRow("right-to-left mark before it") << "tr_TR" << "\u200f1" << int(Qt::Key_Down)
+                                                << "1,1";
   // clang-format on
 }
 
@@ -287,6 +316,184 @@ void Form1EverydayTest::pressureListStepsFromATypedValueAfterAPick() {
   QVERIFY(box->view()->isVisible());
   box->hidePopup();
   QCOMPARE(window_->Pressure(), QStringLiteral("0,55"));
+}
+
+void Form1EverydayTest::pressureListKeysWithModifiers_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("shown");
+  QTest::addColumn<bool>("opens");
+  const int ctrl = Qt::ControlModifier;
+  const int alt = Qt::AltModifier;
+  const int shift = Qt::ShiftModifier;
+  // clang-format off
+  QTest::newRow("Ctrl+Page Down from 1") << "1" << int(Qt::Key_PageDown) << ctrl << "1,1" << false;
+  QTest::newRow("Alt+Page Down from 1") << "1" << int(Qt::Key_PageDown) << alt << "1,1" << false;
+  QTest::newRow("Shift+Page Down from 1") << "1" << int(Qt::Key_PageDown) << shift << "1,1"
+                                          << false;
+  QTest::newRow("Ctrl+Page Up from 1") << "1" << int(Qt::Key_PageUp) << ctrl << "0,9" << false;
+  QTest::newRow("Alt+Page Up from 3") << "3" << int(Qt::Key_PageUp) << alt << "2,1" << false;
+  QTest::newRow("Shift+Down from 1") << "1" << int(Qt::Key_Down) << shift << "1,1" << false;
+  QTest::newRow("Shift+Up from 3") << "3" << int(Qt::Key_Up) << shift << "2,1" << false;
+  QTest::newRow("Ctrl+Down is the text's") << "1" << int(Qt::Key_Down) << ctrl << "1" << false;
+  QTest::newRow("Ctrl+Up is the text's") << "3" << int(Qt::Key_Up) << ctrl << "3" << false;
+  QTest::newRow("Alt+Down opens") << "3" << int(Qt::Key_Down) << alt << "3" << true;
+  QTest::newRow("Alt+Up opens") << "3" << int(Qt::Key_Up) << alt << "3" << true;
+  QTest::newRow("Ctrl+Shift+Page Down from 0,55") << "0,55" << int(Qt::Key_PageDown)
+                                                  << (ctrl | shift) << "0,6" << false;
+  // clang-format on
+}
+
+// Whatever modifier is held, no key steps from an entry picked before.
+void Form1EverydayTest::pressureListKeysWithModifiers() {
+  QFETCH(QString, typed);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, shown);
+  QFETCH(bool, opens);
+  window_.emplace("tr_TR");
+  auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
+  box->setFocus();
+  box->setCurrentIndex(12);  // 1,7: a pick long ago
+  box->setEditText(typed);
+  QTest::keyClick(box, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(box->view()->isVisible(), opens);
+  box->hidePopup();
+  QCOMPARE(window_->Pressure(), shown);
+}
+
+// Opened on a typed value, the list highlights the entry the closed list
+// steps from, and a Return with nothing highlighted leaves the text alone.
+void Form1EverydayTest::pressureListOpensWhereTheTypedValueSits_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<QString>("shown");
+  const int down = Qt::Key_Down;
+  const int ret = Qt::Key_Return;
+  // clang-format off
+  QTest::newRow("0,55, Down, Return") << "0,55" << QList<int>{down, ret} << "0,6";
+  QTest::newRow("1,0, Return") << "1,0" << QList<int>{ret} << "1,0";
+  QTest::newRow("abc, Return") << "abc" << QList<int>{ret} << "abc";
+  QTest::newRow("0,2, Down, Return") << "0,2" << QList<int>{down, ret} << "0,5";
+  // clang-format on
+}
+
+void Form1EverydayTest::pressureListOpensWhereTheTypedValueSits() {
+  QFETCH(QString, typed);
+  QFETCH(QList<int>, keys);
+  QFETCH(QString, shown);
+  window_.emplace("tr_TR");
+  auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
+  box->setFocus();
+  box->setCurrentIndex(7);  // the list has moved to 1,2
+  box->lineEdit()->selectAll();
+  QTest::keyClicks(box, typed);
+  QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+  QVERIFY(box->view()->isVisible());
+  for (const int key : keys) QTest::keyClick(box->view(), static_cast<Qt::Key>(key));
+  QVERIFY(!box->view()->isVisible());
+  QCOMPARE(window_->Pressure(), shown);
+}
+
+// Alt+Up closes the open list as Alt+Down does, and leaves the text.
+void Form1EverydayTest::altUpClosesTheList() {
+  window_.emplace("tr_TR");
+  auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Up, Qt::AltModifier);
+  QVERIFY(box->view()->isVisible());
+  QTest::keyClick(box->view(), Qt::Key_Up, Qt::AltModifier);
+  QVERIFY(!box->view()->isVisible());
+  QCOMPARE(window_->Pressure(), QStringLiteral("1"));
+}
+
+// The result never takes the focus: the menu key and Shift+F10 on an option
+// or a button open its menu; in a field they open the field's own.
+void Form1EverydayTest::keyboardReachesTheResultMenu_data() {
+  QTest::addColumn<QString>("focus");
+  QTest::addColumn<bool>("shiftF10");
+  QTest::addColumn<bool>("resultMenu");
+  // clang-format off
+  QTest::newRow("menu key on an option") << "Option1" << false << true;
+  QTest::newRow("Shift+F10 on an option") << "Option1" << true << true;
+  QTest::newRow("menu key on a button") << "Command2" << false << true;
+  QTest::newRow("Shift+F10 on a button") << "Command1" << true << true;
+  QTest::newRow("menu key in the flow field") << "Text1" << false << false;
+  QTest::newRow("Shift+F10 in the flow field") << "Text1" << true << false;
+  QTest::newRow("Shift+F10 in the pressure list") << "Combo1" << true << false;
+  // clang-format on
+}
+
+void Form1EverydayTest::keyboardReachesTheResultMenu() {
+  QFETCH(QString, focus);
+  QFETCH(bool, shiftF10);
+  QFETCH(bool, resultMenu);
+  window_.emplace("tr_TR");
+  window_->Click(QStringLiteral("Command1"));
+  window_->Find(focus)->setFocus();
+  QWidget* focused = QApplication::focusWidget();
+  bool opened = false;
+  bool ofTheResult = false;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    opened = menu != nullptr;
+    if (menu == nullptr) return;
+    ofTheResult = menu->findChild<QAction*>(QStringLiteral("copyResult")) != nullptr;
+    menu->close();
+  });
+  if (shiftF10) {
+    QTest::keyClick(focused, Qt::Key_F10, Qt::ShiftModifier);
+  } else {
+    const QPoint at = focused->rect().center();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
+    QApplication::sendEvent(focused, &menuKey);
+  }
+  QApplication::processEvents();
+  QVERIFY(opened);
+  QCOMPARE(ofTheResult, resultMenu);
+}
+
+// Pressed from the keyboard while the mouse rests on the result, the open
+// tooltip explains the new result, not the one before.
+void Form1EverydayTest::openTooltipFollowsANewResult() {
+  window_.emplace("tr_TR");
+  window_->Enter(QStringLiteral("Option3"), QStringLiteral("10"), QStringLiteral("0,5"));
+  window_->Press(QStringLiteral("Command1"), Qt::Key_Space);
+  auto* result = window_->Find<QLabel>(QStringLiteral("Label8"));
+  QToolTip::showText(result->mapToGlobal(result->rect().center()), result->toolTip(), result);
+  QVERIFY(QToolTip::isVisible());
+  window_->Press(QStringLiteral("Command2"), Qt::Key_Space);
+  QVERIFY(result->toolTip().startsWith(QStringLiteral("Pistonlu")));
+  QVERIFY(!QToolTip::isVisible() || QToolTip::text() == result->toolTip());
+  QToolTip::hideText();
+}
+
+// Built after the window, on first use, the list's popup, the menus and the
+// tooltips still draw with the window's style, and so take its edge rules.
+void Form1EverydayTest::everyPopupDrawsWithTheWindowsStyle() {
+  window_.emplace("tr_TR");
+  const auto drawsLikeTheWindow = [](const QWidget* widget) {
+    return qobject_cast<const velmora::WindowStyle*>(widget->style()) != nullptr;
+  };
+  QVERIFY(drawsLikeTheWindow(&window_->Form()));
+  auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
+  box->showPopup();
+  QVERIFY(drawsLikeTheWindow(box->view()->window()));
+  QVERIFY(drawsLikeTheWindow(box->view()));
+  box->hidePopup();
+  RightClick(window_->Find(QStringLiteral("Label8")),
+             [&](QMenu& menu) { QVERIFY(drawsLikeTheWindow(&menu)); });
+  RightClick(box, [&](QMenu& menu) { QVERIFY(drawsLikeTheWindow(&menu)); });
+  auto* credit = window_->Find(QStringLiteral("Label25"));
+  QToolTip::showText(credit->mapToGlobal(credit->rect().center()), credit->toolTip(), credit);
+  const QWidgetList tops = QApplication::topLevelWidgets();
+  const auto tip = std::find_if(tops.cbegin(), tops.cend(), [](const QWidget* top) {
+    return top->inherits("QTipLabel") && top->isVisible();
+  });
+  QVERIFY(tip != tops.cend());
+  QVERIFY(drawsLikeTheWindow(*tip));
+  QToolTip::hideText();
 }
 
 void Form1EverydayTest::pressureListOpensOnTheEntryShown() {
@@ -334,6 +541,29 @@ void Form1EverydayTest::assistiveToolsHearWhatEachControlAnswers() {
   QWidget* control = window_->Find(QLatin1String(QTest::currentDataTag()));
   QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description),
            description);
+}
+
+// The edge measurements below use the ratio they check; pairs with published
+// values keep a wrong formula from passing them.
+void Form1EverydayTest::contrastRatioOfKnownPairs_data() {
+  QTest::addColumn<QColor>("a");
+  QTest::addColumn<QColor>("b");
+  QTest::addColumn<double>("ratio");
+  // clang-format off
+  QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+  QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+  QTest::newRow("#767676 on white") << QColor(0x767676) << QColor(Qt::white) << 4.54;
+  QTest::newRow("#949494 on white") << QColor(0x949494) << QColor(Qt::white) << 3.03;
+  QTest::newRow("the same grey") << QColor(0x808080) << QColor(0x808080) << 1.0;
+  // clang-format on
+}
+
+void Form1EverydayTest::contrastRatioOfKnownPairs() {
+  QFETCH(QColor, a);
+  QFETCH(QColor, b);
+  QFETCH(double, ratio);
+  QVERIFY2(std::abs(velmora::ContrastRatio(a, b) - ratio) < 0.005,
+           qPrintable(QString::number(velmora::ContrastRatio(a, b))));
 }
 
 void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette_data() {

@@ -77,6 +77,10 @@ class Form1LayoutTest : public QObject {
   void tabOrderFollowsTheTabIndex();
   void onlyInputsTakeTheFocus();
   void focusStartsOnTheSelectedOption();
+  void tabGoesRoundBothWays_data();
+  void tabGoesRoundBothWays();
+  void arrowsMoveBetweenPowerClasses_data();
+  void arrowsMoveBetweenPowerClasses();
   void opensInItsInitialState();
   void inputsKeepNoQtDefaultsTheyShouldNot();
   void oneOptionIsSelectedAtATime_data();
@@ -199,6 +203,76 @@ void Form1LayoutTest::focusStartsOnTheSelectedOption() {
   window_->Form().show();
   QVERIFY(QTest::qWaitForWindowActive(&window_->Form()));
   QCOMPARE(QApplication::focusWidget(), Find<QWidget>("Option1"));
+}
+
+// Backwards is the exact reverse of forwards, buttons included, from
+// whichever option is selected.
+void Form1LayoutTest::tabGoesRoundBothWays_data() {
+  QTest::addColumn<QString>("selected");
+  QTest::addColumn<bool>("backwards");
+  QTest::addColumn<QStringList>("visited");
+  // clang-format off
+  QTest::newRow("Tab from Option1") << "Option1" << false
+      << QStringList{"Text1", "Combo1", "Command1", "Command2", "Option1"};
+  QTest::newRow("Shift+Tab from Option1") << "Option1" << true
+      << QStringList{"Command2", "Command1", "Combo1", "Text1", "Option1"};
+  QTest::newRow("Tab from Option4") << "Option4" << false
+      << QStringList{"Text1", "Combo1", "Command1", "Command2", "Option4"};
+  QTest::newRow("Shift+Tab from Option4") << "Option4" << true
+      << QStringList{"Command2", "Command1", "Combo1", "Text1", "Option4"};
+  // clang-format on
+}
+
+void Form1LayoutTest::tabGoesRoundBothWays() {
+  QFETCH(QString, selected);
+  QFETCH(bool, backwards);
+  QFETCH(QStringList, visited);
+  window_->Form().show();
+  QVERIFY(QTest::qWaitForWindowActive(&window_->Form()));
+  auto* option = Find<QRadioButton>(qPrintable(selected));
+  option->setChecked(true);
+  option->setFocus();
+  QStringList focused;
+  for (qsizetype step = 0; step < visited.size(); ++step) {
+    QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QWidget* widget = QApplication::focusWidget();
+    // The list's field stands for the list.
+    if (widget != nullptr && qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr) {
+      widget = widget->parentWidget();
+    }
+    focused << (widget == nullptr ? QString() : widget->objectName());
+  }
+  QCOMPARE(focused, visited);
+}
+
+// Up and Down move between the classes as Left and Right do, as on Windows.
+void Form1LayoutTest::arrowsMoveBetweenPowerClasses_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("to");
+  // clang-format off
+  QTest::newRow("Down") << "Option1" << int(Qt::Key_Down) << "Option2";
+  QTest::newRow("Up") << "Option3" << int(Qt::Key_Up) << "Option2";
+  QTest::newRow("Right") << "Option2" << int(Qt::Key_Right) << "Option3";
+  QTest::newRow("Left") << "Option2" << int(Qt::Key_Left) << "Option1";
+  QTest::newRow("Down to the last") << "Option4" << int(Qt::Key_Down) << "Option5";
+  QTest::newRow("Up to the first") << "Option2" << int(Qt::Key_Up) << "Option1";
+  // clang-format on
+}
+
+void Form1LayoutTest::arrowsMoveBetweenPowerClasses() {
+  QFETCH(QString, from);
+  QFETCH(int, key);
+  QFETCH(QString, to);
+  window_->Form().show();
+  QVERIFY(QTest::qWaitForWindowActive(&window_->Form()));
+  auto* option = Find<QRadioButton>(qPrintable(from));
+  option->setChecked(true);
+  option->setFocus();
+  QTest::keyClick(option, static_cast<Qt::Key>(key));
+  QCOMPARE(QApplication::focusWidget()->objectName(), to);
+  QVERIFY(Find<QRadioButton>(qPrintable(to))->isChecked());
 }
 
 void Form1LayoutTest::opensInItsInitialState() {

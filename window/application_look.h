@@ -1,0 +1,18 @@
+#pragma once
+
+namespace velmora {
+
+// The style and font that everything the program shows is drawn with: the
+// window and its controls, the pressure list's popup, the context menus and
+// the tooltips, whenever each is first built. Set once for the application,
+// before the window is built.
+//
+// One style on every desktop, because the fixed geometry needs known
+// decorations around each caption (the option indicator, button margins,
+// the frame's title); Qt's -style is overruled. The font is the
+// application's, not only the window's: a field lays out its empty text in
+// the default font while it is being built, before it takes its parent's,
+// and would load a second face for nothing.
+void UseApplicationLook();
+
+}  // namespace velmora

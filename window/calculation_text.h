@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string_view>
+
+namespace velmora {
+
+// A typed or pasted text as the calculation is to read it, in the plain
+// ASCII the core knows. What a user sees is what counts:
+// - every Unicode decimal digit (Arabic-Indic, Persian, Devanagari,
+//   full-width ...) becomes its ASCII digit: an Arabic keyboard types "١٠";
+// - every Unicode blank (the no-break space, the narrow no-break space some
+//   regional settings group digits with, thin, figure and ideographic
+//   spaces, line and paragraph separators) becomes a space, so it counts
+//   where a space counts;
+// - invisible format characters (direction marks, zero-width spaces and
+//   joiners, the byte-order mark, bidirectional embeddings, overrides and
+//   isolates) are dropped: a text copied from a web page often carries them.
+// Everything else stands as it is.
+QString CalculationText(const QString& text);
+
+// The same, as the UTF-8 bytes the core takes.
+QByteArray CalculationBytes(const QString& text);
+
+// Bytes as the core takes them, without a copy.
+inline std::string_view AsView(const QByteArray& utf8) {
+  return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+}
+
+}  // namespace velmora
