@@ -27,6 +27,9 @@ QT_QPA_PLATFORM=offscreen "$shot" docs/result-explained-tr.png --locale tr_TR \
 QT_QPA_PLATFORM=offscreen "$shot" docs/window-ar-eg.png --locale ar_EG \
   --flow "١٠" --pressure "٠٫٥" --option Option3 --press Command1
 
+# The user's guide's pictures; a test checks that they stay current.
+tools/guide-pictures.sh "$shot" docs/guide
+
 # The real window, decorated by openbox, on a private X display.
 scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
@@ -42,4 +45,5 @@ sleep 1
 import -frame -window "$window" docs/window.png
 kill "$xvfb"
 echo "Wrote docs/window.png, window-result.png, menu-field-tr.png, menu-result-tr.png," \
-  "window-white-on-black.png, window-aquatic.png, result-explained-tr.png and window-ar-eg.png"
+  "window-white-on-black.png, window-aquatic.png, result-explained-tr.png and window-ar-eg.png," \
+  "and the guide's pictures in docs/guide/"

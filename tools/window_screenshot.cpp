@@ -4,10 +4,17 @@
 //                     [--palette white-on-black|black-on-white|aquatic|night-sky]
 //                     [--flow F --pressure P --option OptionN --press CommandN]
 //                     [--menu Text1|Label8] [--tooltip Label8]
+//   window_screenshot --captions [--locale L]
+// The second form prints every text the window shows, one a line: captions,
+// the frame's title and the result's menu, for checking what the user's
+// guide quotes against the window itself.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -15,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 #include <QToolTip>
 
@@ -66,6 +74,27 @@ QPixmap WithToolTip(QWidget& window, QWidget* control, const QPixmap& picture) {
   return picture;
 }
 
+void PrintCaptions(QWidget& window) {
+  QStringList texts;
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) texts << label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) texts << button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) texts << frame->title();
+  }
+  QTimer::singleShot(0, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (const QAction* action : menu->actions()) texts << action->text().remove(u'&');
+      menu->close();
+    }
+  });
+  QWidget* result = window.findChild<QWidget*>(QStringLiteral("Label8"));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1),
+                          result->mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(result, &event);
+  texts.removeAll(QString());
+  QTextStream(stdout) << texts.join(u'\n') << '\n';
+}
+
 QPalette NamedPalette(const QString& name) {
   using velmora::testing::PaletteOf;
   if (name == QLatin1String("white-on-black")) return velmora::testing::WhiteOnBlack();
@@ -84,12 +113,14 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The PNG to write."));
+  parser.addOption(QCommandLineOption(QStringLiteral("captions")));
   for (const char* name :
        {"locale", "palette", "flow", "pressure", "option", "press", "menu", "tooltip"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
   }
   parser.process(app);
-  if (parser.positionalArguments().size() != 1) parser.showHelp(2);
+  const bool captions = parser.isSet(QStringLiteral("captions"));
+  if (parser.positionalArguments().size() != (captions ? 0 : 1)) parser.showHelp(2);
   if (parser.isSet(QStringLiteral("locale"))) {
     QLocale::setDefault(QLocale(parser.value(QStringLiteral("locale"))));
   }
@@ -98,6 +129,10 @@ int main(int argc, char* argv[]) {
 
   Form1 window;
   window.show();
+  if (captions) {
+    PrintCaptions(window);
+    return 0;
+  }
   if (parser.isSet(QStringLiteral("flow"))) {
     window.findChild<QLineEdit*>(QStringLiteral("Text1"))
         ->setText(parser.value(QStringLiteral("flow")));

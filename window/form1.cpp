@@ -22,6 +22,7 @@
 #include "pressure_box.h"
 #include "result_label.h"
 #include "twips.h"
+#include "user_guide.h"
 #include "velmora_icon_rgb.h"
 #include "velmora_version.h"
 #include "window_style.h"
@@ -220,6 +221,10 @@ bool Form1::focusNextPrevChild(bool next) {
 void Form1::keyPressEvent(QKeyEvent* event) {
   // On an option or a button, Ctrl+C comes here unhandled.
   if (event->matches(QKeySequence::Copy) && Label8->CopySelection()) return;
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    velmora::OpenUserGuide();
+    return;
+  }
   // Shift+F10 asks for the focused control's menu, as the menu key does;
   // Windows makes it a menu request itself, X11 leaves it a key.
   if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {

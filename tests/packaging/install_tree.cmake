@@ -14,7 +14,10 @@ foreach(file
     share/icons/hicolor/scalable/apps/io.github.velmora.Velmora.svg
     share/doc/velmora/copyright
     share/doc/velmora/changelog.gz
-    share/man/man1/velmora.1.gz)
+    share/man/man1/velmora.1.gz
+    share/man/tr/man1/velmora.1.gz
+    "share/doc/velmora/Kullanım Kılavuzu.html"
+    "share/doc/velmora/User Guide.html")
   if(NOT EXISTS "${STAGE}/${file}")
     message(FATAL_ERROR "missing from the install tree: ${file}")
   endif()

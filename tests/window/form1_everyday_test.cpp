@@ -4,6 +4,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QStyle>
@@ -65,6 +69,17 @@ QRect IndicatorOf(const QRadioButton* option) {
 
 }  // namespace
 
+// Stands in for the desktop's browser: records what it was asked to open.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+};
+
 class Form1EverydayTest : public QObject {
   Q_OBJECT
 
@@ -91,6 +106,8 @@ class Form1EverydayTest : public QObject {
   void keyboardReachesTheResultMenu();
   void openTooltipFollowsANewResult();
   void everyPopupDrawsWithTheWindowsStyle();
+  void f1OpensTheGuideInTheUsersLanguage_data();
+  void f1OpensTheGuideInTheUsersLanguage();
   void wheelChangesThePressureOnlyWithTheFocus();
   void assistiveToolsHearWhatEachControlAnswers_data();
   void assistiveToolsHearWhatEachControlAnswers();
@@ -497,6 +514,48 @@ void Form1EverydayTest::everyPopupDrawsWithTheWindowsStyle() {
   QVERIFY(tip != tops.cend());
   QVERIFY(drawsLikeTheWindow(*tip));
   QToolTip::hideText();
+}
+
+// F1 opens the guide installed beside the program, Turkish unless the
+// user's language is another one; without a guide it opens nothing.
+void Form1EverydayTest::f1OpensTheGuideInTheUsersLanguage_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QStringList>("installed");
+  QTest::addColumn<QString>("opened");
+  const QStringList both{"Kullanım Kılavuzu.html", "User Guide.html"};
+  // clang-format off
+  QTest::newRow("Turkish") << "tr_TR" << both << "Kullanım Kılavuzu.html";
+  QTest::newRow("English") << "en_US" << both << "User Guide.html";
+  QTest::newRow("German reads English") << "de_DE" << both << "User Guide.html";
+  QTest::newRow("Arabic reads English") << "ar_EG" << both << "User Guide.html";
+  QTest::newRow("Turkish, as the MSI names it") << "tr_TR" << QStringList{"Kullanim Kilavuzu.html"}
+                                                << "Kullanim Kilavuzu.html";
+  QTest::newRow("no guide installed") << "tr_TR" << QStringList{} << "";
+  // clang-format on
+}
+
+void Form1EverydayTest::f1OpensTheGuideInTheUsersLanguage() {
+  QFETCH(QString, locale);
+  QFETCH(QStringList, installed);
+  QFETCH(QString, opened);
+  const QDir beside(QCoreApplication::applicationDirPath());
+  for (const QString& name : installed) {
+    QFile guide(beside.filePath(name));
+    QVERIFY(guide.open(QIODevice::WriteOnly));
+  }
+  UrlRecorder browser;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
+  window_.emplace(qPrintable(locale));
+  window_->Find(QStringLiteral("Text1"))->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  for (const QString& name : installed) QFile::remove(beside.filePath(name));
+  if (opened.isEmpty()) {
+    QVERIFY(browser.opened.isEmpty());
+  } else {
+    QCOMPARE(browser.opened.size(), 1);
+    QCOMPARE(QFileInfo(browser.opened.first().toLocalFile()).fileName(), opened);
+  }
 }
 
 void Form1EverydayTest::pressureListOpensOnTheEntryShown() {
