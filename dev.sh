@@ -20,7 +20,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation2
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
   lintian devscripts man-db qt6-translations-l10n xvfb xdotool x11-utils openbox
-  imagemagick at-spi2-core python3-pyatspi dbus-daemon
+  imagemagick at-spi2-core python3-pyatspi dbus-daemon pandoc
 )
 
 # The Windows build: Debian's mingw-w64, Wine and NSIS, and what Qt's own
@@ -29,6 +29,7 @@ windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 fonts-wine nsis googletest librsvg2-bin icoutils
   xvfb openbox xdotool xclip x11-utils imagemagick locales
+  wixl msitools faketime osslsigncode openssl python3 unzip
 )
 
 as_root() {
@@ -110,7 +111,14 @@ package() {
   fi
   rm -rf "$elsewhere"
   echo "reproducible: two builds in different folders gave the same $(basename "$deb")"
+  (cd build/package && sha256sum "$(basename "$deb")" >SHA256SUMS)
   lintian --fail-on error,warning --display-info "$deb"
+  for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
+    dpkg -c "$deb" | grep -q "/usr/share/doc/velmora/$guide\$" || {
+      echo "the package has no /usr/share/doc/velmora/$guide" >&2
+      return 1
+    }
+  done
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb"
   # Two of hardening-check's findings cannot be had on Debian 12, so those are
   # checked where the flags were given instead. Fortify: it looks for __*_chk
@@ -133,6 +141,8 @@ ensure_turkish_locale() {
 
 windows() {
   ensure_turkish_locale
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+  export SOURCE_DATE_EPOCH
   VELMORA_QT_WINDOWS=$(tools/build-qt-windows.sh)
   export VELMORA_QT_WINDOWS
   build windows
@@ -144,9 +154,33 @@ windows() {
     /usr/lib/wine/wineserver -w
   fi
   ctest --preset windows
+  # The whole signing path with a certificate made for the run: every
+  # signed file verifies and carries a timestamp, and the signed downloads
+  # install, run and uninstall under Wine.
+  # shellcheck disable=SC2016
+  tools/with-throwaway-certificate.sh bash -euo pipefail -c '
+    cmake --build --preset windows --target windows_packages
+    tools/check-signatures.sh build/windows/stage/velmora-*/velmora.exe \
+      build/windows/velmora-*-windows-x64-setup.exe build/windows/velmora-*-windows-x64.msi
+    tools/check-windows-program.sh build/windows'
+  # The downloads as released, signed only where a certificate is given.
+  # Unsigned, packing twice gives the same bytes; a signature carries the
+  # time it was made, so signed ones differ by that.
+  tools/sign-windows.sh --status
   cmake --build --preset windows --target windows_packages
-  tools/check-windows-program.sh build/windows
-  ls -l build/windows/velmora-*-windows-x64.zip build/windows/velmora-*-windows-x64-setup.exe
+  if [ -z "${VELMORA_SIGN_PKCS12:-}${VELMORA_SIGN_PKCS11_MODULE:-}" ]; then
+    cp build/windows/SHA256SUMS build/windows/SHA256SUMS.first
+    cmake --build --preset windows --target windows_packages
+    if ! diff build/windows/SHA256SUMS.first build/windows/SHA256SUMS; then
+      echo "packing twice gave different downloads" >&2
+      return 1
+    fi
+    rm build/windows/SHA256SUMS.first
+    echo "reproducible: packed twice, the same zip, installer and MSI"
+  fi
+  (cd build/windows && sha256sum -c SHA256SUMS)
+  ls -l build/windows/velmora-*-windows-x64.zip build/windows/velmora-*-windows-x64-setup.exe \
+    build/windows/velmora-*-windows-x64.msi build/windows/SHA256SUMS
 }
 
 case "${1:-}" in

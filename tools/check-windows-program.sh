@@ -6,7 +6,9 @@
 # results, read back through the result's own Copy; under a contrast theme
 # every edge stands out; --version answers on a pipe and, without a
 # console, in a message box; the uninstaller takes away every file, the
-# shortcut and the entry.
+# shortcut and the entry; /D= installs into another folder. Where the build
+# was signed (VELMORA_SIGN_CA names the authority), the installed program
+# and the uninstaller verify. Then the MSI (check-windows-msi.sh).
 #   check-windows-program.sh BUILD_DIR [SCREENSHOT.png]
 set -euo pipefail
 build=$(realpath "$1")
@@ -38,12 +40,19 @@ cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 user_dir=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)
 programs="$user_dir/AppData/Local/Programs/Velmora"
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmora.lnk"
+guide_shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmora Kullanım Kılavuzu.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
 "$wine" "$build"/velmora-*-windows-x64-setup.exe /S
 "$wineserver" -w
 [ -f "$programs/velmora.exe" ] || fail "the installer put no velmora.exe in $programs"
 [ -f "$shortcut" ] || fail "the installer made no Start-menu shortcut"
+[ -f "$guide_shortcut" ] || fail "the installer made no Start-menu shortcut to the guide"
+for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
+  [ -f "$programs/$guide" ] || fail "the installer put no $guide beside velmora.exe"
+  unzip -l "$build"/velmora-*-windows-x64.zip | grep -q "windows-x64/$guide\$" ||
+    fail "the zip has no $guide beside velmora.exe"
+done
 "$wine" reg query "$key" /v DisplayName 2>/dev/null | grep -q Velmora ||
   fail "no Apps and features entry"
 installed=$(cd "$programs" && find . -type f | sort)
@@ -51,6 +60,9 @@ staged=$(cd "$build"/stage/velmora-*-windows-x64 && find . -type f | sort)
 [ "$installed" = "$(printf '%s\n./uninstall.exe' "$staged" | sort)" ] ||
   fail "the installed files differ from the staged ones"
 echo "installed: $(echo "$installed" | wc -l) files, the shortcut and the Apps and features entry"
+if [ -n "${VELMORA_SIGN_CA:-}" ]; then
+  "$(dirname "$0")/check-signatures.sh" "$programs/velmora.exe" "$programs/uninstall.exe"
+fi
 
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
@@ -185,6 +197,29 @@ sleep 1
 "$wineserver" -w
 [ ! -e "$programs" ] || fail "the uninstaller left $(find "$programs" | wc -l) entries in $programs"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
+[ ! -e "$guide_shortcut" ] || fail "the uninstaller left the guide's Start-menu shortcut"
 ! "$wine" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the Apps and features entry"
 echo "uninstalled: no file, shortcut or entry left"
+
+# Elsewhere, as a user who chose the folder: /D= comes last and unquoted,
+# so the command line goes through cmd.exe as typed (Wine would quote an
+# argument with blanks in it, and NSIS reads no quoted /D=).
+elsewhere="$WINEPREFIX/drive_c/Some Other Folder"
+setup=$(ls "$build"/velmora-*-windows-x64-setup.exe)
+"$wine" cmd /c "Z:${setup//\//\\} /S /D=C:\Some Other Folder" >/dev/null 2>&1
+"$wineserver" -w
+[ -f "$elsewhere/velmora.exe" ] || fail "/D= put no velmora.exe in C:\Some Other Folder"
+[ ! -e "$programs" ] || fail "/D= installed into $programs too"
+"$wine" reg query "$key" /v InstallLocation 2>/dev/null | grep -q 'Some Other Folder' ||
+  fail "the entry does not name C:\Some Other Folder"
+"$wine" "$elsewhere/uninstall.exe" /S
+"$wineserver" -w
+sleep 1
+"$wineserver" -w
+[ ! -e "$elsewhere" ] || fail "the uninstaller left $elsewhere"
+! "$wine" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the entry of C:\Some Other Folder"
+echo "installed into C:\Some Other Folder with /D= and uninstalled from there"
+
+"$wineserver" -k 2>/dev/null || true
+"$(dirname "$0")/check-windows-msi.sh" "$build" | grep -v '^1 passed, 0 failed$'
 echo "1 passed, 0 failed"

@@ -1,0 +1,112 @@
+cmake_policy(VERSION 3.25)
+# Builds the MSI from the staged folder:
+#   cmake -DSTAGE=DIR -DVERSION=1.00 -DICON=velmora.ico -DOUT=file.msi
+#         -P build_msi.cmake
+# Every identifier is derived, never drawn: the same folder and version give
+# the same MSI, byte for byte, and a component keeps its GUID from version
+# to version. Only the product and package codes change with the version.
+set(upgrade_code 7B355DAF-2C0A-4CD6-9598-4BF31C3F0321)
+
+function(derived_guid out name)
+  string(UUID guid NAMESPACE ${upgrade_code} NAME "${name}" TYPE SHA1 UPPER)
+  set(${out} ${guid} PARENT_SCOPE)
+endfunction()
+
+# Identifiers of MSI tables: letters, digits, dots and underscores, at most
+# 72 characters; a hash of the path keeps them short and unique.
+function(derived_id out prefix path)
+  string(SHA1 hash "${path}")
+  string(SUBSTRING ${hash} 0 24 hash)
+  set(${out} ${prefix}_${hash} PARENT_SCOPE)
+endfunction()
+
+# wixl 0.101 (and the libmsi under it) crashes on any name beyond ASCII, so
+# the MSI names a file without its Turkish letters: "Kullanım Kılavuzu.html"
+# installs as "Kullanim Kilavuzu.html".
+function(ascii_name out name)
+  foreach(pair ı:i İ:I ş:s Ş:S ğ:g Ğ:G ü:u Ü:U ö:o Ö:O ç:c Ç:C)
+    string(REPLACE ":" ";" pair "${pair}")
+    list(GET pair 0 letter)
+    list(GET pair 1 ascii)
+    string(REPLACE "${letter}" "${ascii}" name "${name}")
+  endforeach()
+  if(NOT name MATCHES "^[ -~]+$")
+    message(FATAL_ERROR "wixl cannot carry the file name '${name}'")
+  endif()
+  set(${out} "${name}" PARENT_SCOPE)
+endfunction()
+
+# The XML of one folder of the staged tree, its files and subfolders, and
+# the component references that go with them.
+function(folder_xml out_xml out_refs relative indent)
+  set(xml "")
+  set(refs "")
+  set(here "${STAGE}")
+  if(relative)
+    set(here "${STAGE}/${relative}")
+  endif()
+  file(GLOB entries LIST_DIRECTORIES true RELATIVE "${here}" "${here}/*")
+  list(SORT entries)
+  foreach(entry ${entries})
+    set(path "${entry}")
+    if(relative)
+      set(path "${relative}/${entry}")
+    endif()
+    if(IS_DIRECTORY "${STAGE}/${path}")
+      derived_id(id Folder "${path}")
+      folder_xml(inner inner_refs "${path}" "${indent}  ")
+      string(APPEND xml "${indent}<Directory Id=\"${id}\" Name=\"${entry}\">\n${inner}${indent}</Directory>\n")
+      string(APPEND refs "${inner_refs}")
+    else()
+      derived_id(component Component "${path}")
+      derived_id(file_id File "${path}")
+      derived_guid(guid "file:${path}")
+      ascii_name(name "${entry}")
+      string(APPEND xml "${indent}<Component Id=\"${component}\" Guid=\"${guid}\" Win64=\"yes\">\n"
+                        "${indent}  <File Id=\"${file_id}\" Name=\"${name}\" Source=\"${source_prefix}${path}\" KeyPath=\"yes\"/>\n"
+                        "${indent}</Component>\n")
+      string(APPEND refs "      <ComponentRef Id=\"${component}\"/>\n")
+    endif()
+  endforeach()
+  set(${out_xml} "${xml}" PARENT_SCOPE)
+  set(${out_refs} "${refs}" PARENT_SCOPE)
+endfunction()
+
+foreach(required STAGE VERSION ICON OUT)
+  if(NOT DEFINED ${required})
+    message(FATAL_ERROR "build_msi.cmake needs -D${required}=")
+  endif()
+endforeach()
+
+# wixl reads sources only by paths relative to the .wxs.
+get_filename_component(wxs_folder "${OUT}" DIRECTORY)
+file(RELATIVE_PATH source_prefix "${wxs_folder}" "${STAGE}")
+set(source_prefix "${source_prefix}/")
+file(RELATIVE_PATH ICON "${wxs_folder}" "${ICON}")
+set(UPGRADE_CODE ${upgrade_code})
+derived_guid(PRODUCT_CODE "product:${VERSION}")
+derived_guid(PACKAGE_CODE "package:${VERSION}")
+derived_guid(SHORTCUT_GUID "start-menu-shortcut")
+folder_xml(DIRECTORIES COMPONENT_REFS "" "          ")
+string(REGEX REPLACE "\n$" "" DIRECTORIES "${DIRECTORIES}")
+string(REGEX REPLACE "\n$" "" COMPONENT_REFS "${COMPONENT_REFS}")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/velmora.wxs.in" "${OUT}.wxs" @ONLY)
+# wixl stamps the MSI with the clock and each file in it with its time, and
+# draws its package code: the clock is held at the last commit's time, the
+# files are given that time, and the code is replaced by the derived one.
+include("${CMAKE_CURRENT_LIST_DIR}/source_date.cmake")
+execute_process(COMMAND find "${STAGE}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +)
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC faketime -f "${source_date_text}"
+          wixl --arch x64 -o "${OUT}" "${OUT}.wxs"
+  RESULT_VARIABLE failed)
+if(NOT failed)
+  execute_process(
+    COMMAND msibuild "${OUT}" -s "Velmora ${VERSION}" "The Velmora developers" "x64;1033"
+            "{${PACKAGE_CODE}}"
+    RESULT_VARIABLE failed)
+endif()
+if(failed)
+  message(FATAL_ERROR "wixl could not build ${OUT} from ${OUT}.wxs")
+endif()
+file(REMOVE "${OUT}.wxs")

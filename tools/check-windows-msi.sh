@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# The MSI as an administrator deploys it, under Wine in a fresh prefix:
+# silent install per machine (files in Program Files, the all-users
+# Start-menu shortcut, one "Apps and features" entry in the 64-bit view of
+# HKLM), the installed program opens its window; a newer version built from
+# the same folder replaces it and leaves one entry; the older one is then
+# refused; uninstalling, by product code or by the file, leaves nothing.
+#   check-windows-msi.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+here=$(cd "$(dirname "$0")" && pwd)
+
+scratch=$(mktemp -d)
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
+# shellcheck source=tools/private_display.sh
+. "$here/private_display.sh"
+start_private_display 800x400 "$scratch"
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$wine" wineboot --init >/dev/null 2>&1
+"$wineserver" -w
+
+first=$(ls "$build"/velmora-*-windows-x64.msi)
+version=$(msiinfo export "$first" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
+# The same staged folder packed again as a newer version, as the next
+# release would be.
+newer_version=${version%%.*}.$(printf '%02d' $((10#${version#*.} + 1)))
+newer=$scratch/velmora-$newer_version-windows-x64.msi
+cmake -DSTAGE="$(ls -d "$build"/stage/velmora-*-windows-x64)" -DVERSION="$newer_version" \
+  -DICON="$build/packaging/windows/velmora.ico" -DOUT="$newer" \
+  -P "$here/../packaging/windows/build_msi.cmake" >/dev/null
+product_code() { msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'; }
+[ "$(product_code "$first")" != "$(product_code "$newer")" ] ||
+  fail "two versions share the product code $(product_code "$first")"
+
+program_files=$WINEPREFIX/drive_c/Program\ Files/Velmora
+# Windows puts a per-machine package's shortcuts in the all-users Start
+# menu; Wine's msi resolves the folder before it reads ALLUSERS and puts
+# them in the installing user's. Either is accepted here, and both must be
+# empty after uninstalling.
+start_menus=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs")
+start_menus+=("$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public |
+  head -n1)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
+# wixl cannot carry Turkish letters in a name (see build_msi.cmake).
+shortcuts=("Velmora.lnk" "Velmora Kullanim Kilavuzu.lnk")
+find_shortcut() {
+  local menu
+  for menu in "${start_menus[@]}"; do
+    if [ -f "$menu/$1" ]; then
+      echo "$menu/$1"
+      return
+    fi
+  done
+}
+uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+# msiexec's status as Wine hands it on, cut to eight bits as every Unix
+# exit status is: 1603 (fatal error) arrives as 67.
+msiexec() {
+  local status=0
+  "$wine" msiexec "$@" >/dev/null 2>&1 || status=$?
+  "$wineserver" -w
+  echo "$status"
+}
+# The Velmora entries under "Apps and features", one line each:
+# KEY DisplayVersion.
+entries() {
+  local key
+  for key in $("$wine" reg query "$uninstall_keys" /reg:64 2>/dev/null | tr -d '\r' |
+    grep -o '{[0-9A-F-]*}$'); do
+    "$wine" reg query "$uninstall_keys\\$key" /reg:64 2>/dev/null | tr -d '\r' |
+      grep -q 'DisplayName.*Velmora' || continue
+    echo "$key $("$wine" reg query "$uninstall_keys\\$key" /v DisplayVersion /reg:64 | tr -d '\r' |
+      awk '/DisplayVersion/ {print $3}')"
+  done
+}
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# What msiinfo shows an administrator, and the entry's icon, which Windows
+# takes from the package (Wine's msi writes no DisplayIcon).
+msiinfo suminfo "$first" | grep -q "^Subject: Velmora $version$" || fail "the summary names no version"
+msiinfo suminfo "$first" | grep -q "^Author: The Velmora developers$" || fail "the summary names no publisher"
+msiinfo export "$first" Property | grep -q "^Manufacturer.The Velmora developers" ||
+  fail "the property table names no publisher"
+msiinfo export "$first" Property | grep -q "^ARPPRODUCTICON.velmora.ico" ||
+  fail "Apps and features would show no icon"
+msiinfo streams "$first" | grep -q "^Icon.velmora.ico$" || fail "the package carries no icon"
+
+status=$(msiexec /i "$(windows_path "$first")" /qn /l*v "$(windows_path "$scratch/install.log")")
+[ "$status" = 0 ] || fail "msiexec /i ended with $status; see the log above" 
+[ -f "$program_files/velmora.exe" ] || fail "no velmora.exe in Program Files"
+installed=$(cd "$program_files" && find . -type f | sort)
+staged=$(cd "$build"/stage/velmora-*-windows-x64 && find . -type f | sed 's/ı/i/g' | sort)
+[ "$installed" = "$staged" ] || fail "the installed files differ from the staged ones"
+for guide in "Kullanim Kilavuzu.html" "User Guide.html"; do
+  [ -f "$program_files/$guide" ] || fail "the MSI installed no $guide"
+done
+for name in "${shortcuts[@]}"; do
+  [ -n "$(find_shortcut "$name")" ] || fail "no Start-menu shortcut $name"
+done
+[ "$(entries)" = "$(product_code "$first") $version" ] ||
+  fail "Apps and features shows '$(entries)', not one Velmora $version"
+key="$uninstall_keys\\$(product_code "$first")"
+for value in "DisplayName.*Velmora" "DisplayVersion.*$version" \
+  "Publisher.*The Velmora developers" "NoModify.*0x1" "NoRepair.*0x1"; do
+  "$wine" reg query "$key" /reg:64 | tr -d '\r' | grep -q "$value" ||
+    fail "the Apps and features entry has no $value"
+done
+echo "MSI $version installed per machine: $(echo "$installed" | wc -l) files, the guides," \
+  "the shortcuts to the program and the guide, and one entry"
+
+LANG=tr_TR.UTF-8 "$wine" "$program_files/velmora.exe" >/dev/null 2>&1 &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+[ -n "$window" ] || fail "the program installed by the MSI opened no window titled Velmora"
+"$wineserver" -k
+"$wineserver" -w
+echo "the installed program opens its window"
+
+status=$(msiexec /i "$(windows_path "$newer")" /qn)
+[ "$status" = 0 ] || fail "installing $newer_version over $version ended with $status"
+[ "$(entries)" = "$(product_code "$newer") $newer_version" ] ||
+  fail "after the upgrade Apps and features shows '$(entries)'"
+echo "MSI $newer_version replaced $version: one entry, $newer_version"
+
+status=$(msiexec /i "$(windows_path "$first")" /qn)
+[ "$status" = $((1603 % 256)) ] || fail "installing $version over $newer_version ended with $status"
+# Windows shows and logs the launch condition's message; Wine's log does not
+# carry it, so the package itself is read for it.
+msiinfo export "$first" LaunchCondition | tr -d '\r' |
+  grep -q "^NOT WIX_DOWNGRADE_DETECTED.A newer version of Velmora is already installed.$" ||
+  fail "the refused downgrade would not say why"
+[ "$(entries)" = "$(product_code "$newer") $newer_version" ] || fail "the refused downgrade changed the entry"
+echo "MSI $version over $newer_version: refused, 'A newer version of Velmora is already installed.'"
+
+left_over() {
+  [ ! -e "$program_files" ] || fail "$1 left $program_files"
+  for name in "${shortcuts[@]}"; do
+    [ -z "$(find_shortcut "$name")" ] || fail "$1 left the Start-menu shortcut $name"
+  done
+  [ -z "$(entries)" ] || fail "$1 left the Apps and features entry"
+  ! "$wine" reg query 'HKLM\Software\Velmora' /reg:64 >/dev/null 2>&1 ||
+    fail "$1 left HKLM\\Software\\Velmora"
+}
+status=$(msiexec /x "$(product_code "$newer")" /qn)
+[ "$status" = 0 ] || fail "msiexec /x by product code ended with $status"
+left_over "uninstalling by product code"
+status=$(msiexec /i "$(windows_path "$first")" /qn)
+[ "$status" = 0 ] || fail "installing $version again ended with $status"
+status=$(msiexec /x "$(windows_path "$first")" /qn)
+[ "$status" = 0 ] || fail "msiexec /x by file ended with $status"
+left_over "uninstalling by file"
+echo "uninstalled by product code and by file: no file, shortcut, key or entry left"
+echo "1 passed, 0 failed"
