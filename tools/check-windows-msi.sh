@@ -8,25 +8,10 @@
 #   check-windows-msi.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
 here=$(cd "$(dirname "$0")" && pwd)
-
-scratch=$(mktemp -d)
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
-# shellcheck source=tools/private_display.sh
-. "$here/private_display.sh"
-start_private_display 800x400 "$scratch"
-cleanup() {
-  "$wineserver" -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-"$wine" wineboot --init >/dev/null 2>&1
-"$wineserver" -w
+# shellcheck source=tools/fresh_wine_prefix.sh
+. "$here/fresh_wine_prefix.sh"
+start_fresh_wine_prefix
 
 first=$(ls "$build"/velmora-*-windows-x64.msi)
 version=$(msiinfo export "$first" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')

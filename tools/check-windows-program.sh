@@ -13,26 +13,10 @@
 set -euo pipefail
 build=$(realpath "$1")
 screenshot=${2:-}
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-
-scratch=$(mktemp -d)
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
-# shellcheck source=tools/private_display.sh
-. "$(dirname "$0")/private_display.sh"
-start_private_display 800x400 "$scratch"
-cleanup() {
-  "$wineserver" -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+# shellcheck source=tools/fresh_wine_prefix.sh
+. "$(dirname "$0")/fresh_wine_prefix.sh"
+start_fresh_wine_prefix
 openbox >/dev/null 2>&1 &
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-"$wine" wineboot --init >/dev/null 2>&1
-"$wineserver" -w
 # Debian's Wine does not find its own fonts until they are in the prefix;
 # then the dialog font is Tahoma and "MS Sans Serif" resolves.
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"

@@ -1,0 +1,25 @@
+# Sourced by the scripts that try the Windows downloads under Wine: a fresh
+# Wine prefix in a scratch folder, on a private X display, both taken away
+# when the script ends; fail() ends the script with a reason.
+#   start_fresh_wine_prefix
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+remove_wine_prefix() {
+  "$wineserver" -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+
+start_fresh_wine_prefix() {
+  scratch=$(mktemp -d)
+  export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
+  # shellcheck source=tools/private_display.sh
+  . "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
+  start_private_display 800x400 "$scratch"
+  trap remove_wine_prefix EXIT
+  "$wine" wineboot --init >/dev/null 2>&1
+  "$wineserver" -w
+}
