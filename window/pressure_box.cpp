@@ -99,7 +99,8 @@ bool PressureBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PressureBox::keyPressEvent(QKeyEvent* event) {
-  switch (ActionOf(event)) {
+  const KeyAction action = ActionOf(event);
+  switch (action) {
     case KeyAction::None:
       QComboBox::keyPressEvent(event);
       return;
@@ -108,7 +109,7 @@ void PressureBox::keyPressEvent(QKeyEvent* event) {
       break;
     case KeyAction::StepUp:
     case KeyAction::StepDown:
-      Step(ActionOf(event) == KeyAction::StepDown);
+      Step(action == KeyAction::StepDown);
       break;
   }
   event->accept();
