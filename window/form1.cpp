@@ -25,7 +25,6 @@
 #include "user_guide.h"
 #include "velmora_icon_rgb.h"
 #include "velmora_version.h"
-#include "window_style.h"
 
 namespace {
 
