@@ -71,6 +71,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(FromTwips(0, 0, 7440, 2085).size());
+  // The application's font is set before the window is built; the window
+  // keeps this one of its own too, because a platform theme (qt6ct, say)
+  // may set the application's font again once the program runs, and the
+  // fixed boxes are measured for this one.
+  setFont(velmora::DialogFont());
 
   CreateControls();
   SetUpControls();

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "platform_arguments.h"
 #include "user_text.h"
 
 class CommandLineTest : public QObject {
@@ -12,6 +13,8 @@ class CommandLineTest : public QObject {
   void answers();
   void textReachesTheUserWithOrWithoutAConsole_data();
   void textReachesTheUserWithOrWithoutAConsole();
+  void darkModeIsAskedForUnlessAPlatformIsChosen_data();
+  void darkModeIsAskedForUnlessAPlatformIsChosen();
 };
 
 void CommandLineTest::answers_data() {
@@ -75,6 +78,32 @@ void CommandLineTest::textReachesTheUserWithOrWithoutAConsole() {
   QFETCH(bool, parentConsole);
   QFETCH(velmora::TextChannel, channel);
   QCOMPARE(velmora::ChooseTextChannel(streams, parentConsole), channel);
+}
+
+void CommandLineTest::darkModeIsAskedForUnlessAPlatformIsChosen_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<bool>("inEnvironment");
+  QTest::addColumn<bool>("asked");
+  // clang-format off
+  QTest::newRow("nothing chosen") << QStringList{"velmora.exe"} << false << true;
+  QTest::newRow("other options") << QStringList{"velmora.exe", "-style", "fusion"} << false << true;
+  QTest::newRow("-platform of the user's") << QStringList{"velmora.exe", "-platform",
+                                                          "windows:darkmode=1"} << false << false;
+  QTest::newRow("--platform=") << QStringList{"velmora.exe", "--platform=offscreen"} << false
+                               << false;
+  QTest::newRow("QT_QPA_PLATFORM") << QStringList{"velmora.exe"} << true << false;
+  // clang-format on
+}
+
+void CommandLineTest::darkModeIsAskedForUnlessAPlatformIsChosen() {
+  QFETCH(QStringList, arguments);
+  QFETCH(bool, inEnvironment);
+  QFETCH(bool, asked);
+  const QStringList result = velmora::WithDarkModeRequest(arguments, inEnvironment);
+  const QStringList request{"-platform", "windows:darkmode=2"};
+  QCOMPARE(result, asked ? arguments + request : arguments);
+  // What the program is asked for on its command line is answered first.
+  QCOMPARE(velmora::ReadCommandLine(result).exitStatus.has_value(), false);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -47,4 +47,22 @@ inline QPalette PaletteOf(const SystemColours& colours) {
   return palette;
 }
 
+// Windows' app mode "Dark" as Qt 6.4's Windows platform builds it when asked
+// to (darkmode=2) and Windows gives it no accent colours of its own.
+inline QPalette WindowsDarkMode() {
+  const QColor background(0x1E, 0x1E, 0x1E);
+  const QColor button = background.lighter(200);
+  QPalette palette(Qt::white, button, button.lighter(200), button.darker(200), button.darker(150),
+                   Qt::white, QColor(0x00, 0x55, 0xFF).lighter(120).lighter(120).lighter(120),
+                   background.lighter(150), background);
+  palette.setColor(QPalette::ButtonText, Qt::white);
+  palette.setColor(QPalette::Highlight, QColor(0x00, 0x55, 0xFF));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  const QColor accentDarkest = QColor(0x00, 0x55, 0xFF).darker(120).darker(120).darker(120);
+  palette.setColor(QPalette::ToolTipBase, accentDarkest);
+  palette.setColor(QPalette::ToolTipText,
+                   QColor(0x00, 0x55, 0xFF).lighter(120).lighter(120).lighter(120));
+  return palette;
+}
+
 }  // namespace velmora::testing

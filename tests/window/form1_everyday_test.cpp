@@ -631,32 +631,44 @@ void Form1EverydayTest::contrastRatioOfKnownPairs() {
 void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette_data() {
   using velmora::testing::PaletteOf;
   QTest::addColumn<QPalette>("palette");
-  QTest::newRow("Qt's default light") << QPalette();
+  // What the desktop gives option buttons of their own, where it does.
+  QTest::addColumn<QPalette>("optionPalette");
+  const auto row = [](const char* name, const QPalette& palette) {
+    QTest::newRow(name) << palette << palette;
+  };
+  row("Qt's default light", QPalette());
   // clang-format off
-  QTest::newRow("GNOME-like light") << PaletteOf({"#FFFFFF", "#2E3436", "#F6F5F4", "#2E3436",
-                                                  "#3584E4", "#FFFFFF"});
-  QTest::newRow("Breeze Dark-like") << PaletteOf({"#232629", "#EFF0F1", "#31363B", "#EFF0F1",
-                                                  "#3DAEE9", "#EFF0F1"});
+  row("GNOME-like light", PaletteOf({"#FFFFFF", "#2E3436", "#F6F5F4", "#2E3436", "#3584E4",
+                                     "#FFFFFF"}));
+  row("Breeze Dark-like", PaletteOf({"#232629", "#EFF0F1", "#31363B", "#EFF0F1", "#3DAEE9",
+                                     "#EFF0F1"}));
   // Windows 11's contrast themes, as Qt on Windows hands them to the window.
-  QTest::newRow("Night sky") << PaletteOf({"#000000", "#FFFFFF", "#292929", "#FFEE32",
-                                           "#D6B4FD", "#2B2B2B"});
-  QTest::newRow("Aquatic") << PaletteOf({"#202020", "#FFFFFF", "#202020", "#FFFFFF",
-                                         "#8EE3F0", "#263B50"});
-  QTest::newRow("Dusk") << PaletteOf({"#2D3236", "#FFFFFF", "#2D3236", "#B6F6F0",
-                                      "#A1BFDE", "#212D3B"});
-  QTest::newRow("Desert") << PaletteOf({"#FFFAEF", "#3D3D3D", "#FFFAEF", "#202020",
-                                        "#903909", "#FFF5E3"});
+  row("Night sky", PaletteOf({"#000000", "#FFFFFF", "#292929", "#FFEE32", "#D6B4FD", "#2B2B2B"}));
+  row("Aquatic", PaletteOf({"#202020", "#FFFFFF", "#202020", "#FFFFFF", "#8EE3F0", "#263B50"}));
+  row("Dusk", PaletteOf({"#2D3236", "#FFFFFF", "#2D3236", "#B6F6F0", "#A1BFDE", "#212D3B"}));
+  row("Desert", PaletteOf({"#FFFAEF", "#3D3D3D", "#FFFAEF", "#202020", "#903909", "#FFF5E3"}));
   // clang-format on
-  QTest::newRow("white on black") << velmora::testing::WhiteOnBlack();
-  QTest::newRow("black on white") << velmora::testing::BlackOnWhite();
+  row("white on black", velmora::testing::WhiteOnBlack());
+  row("black on white", velmora::testing::BlackOnWhite());
+  // Windows' app mode "Dark" as Qt 6.4 hands it over, option buttons with
+  // a base of the accent blue, as if every one were chosen.
+  const QPalette dark = velmora::testing::WindowsDarkMode();
+  QPalette blueOptions = dark;
+  for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button}) {
+    blueOptions.setColor(role, QColor(0x0078d7));
+  }
+  blueOptions.setColor(QPalette::ButtonText, Qt::white);
+  QTest::newRow("Windows dark mode") << dark << blueOptions;
 }
 
 // Every part of a control a user finds it by stands 3:1 against the window
 // (WCAG 2.1, 1.4.11), and checked and pressed states can be told apart.
 void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette() {
   QFETCH(QPalette, palette);
+  QFETCH(QPalette, optionPalette);
   const QPalette ordinary = QApplication::palette();
   QApplication::setPalette(palette);
+  QApplication::setPalette(optionPalette, "QRadioButton");
   window_.emplace("tr_TR");
   const QImage shot = window_->Form().grab().toImage();
   const QColor background = palette.color(QPalette::Window);
@@ -679,6 +691,10 @@ void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette() {
       shot.pixelColor(dot), shot.pixelColor(dot - checked.topLeft() + unchecked.topLeft()));
   QVERIFY2(checkedContrast >= 3.0,
            qPrintable(QStringLiteral("checked dot: %1:1").arg(checkedContrast)));
+  // An unchecked circle is hollow: its inside is near the window's colour.
+  const double hollow = velmora::ContrastRatio(shot.pixelColor(unchecked.center()), background);
+  QVERIFY2(hollow <= 2.0,
+           qPrintable(QStringLiteral("unchecked circle's inside: %1:1").arg(hollow)));
 
   auto* button = window_->Find<QPushButton>(QStringLiteral("Command2"));
   const QPoint justInside(2, button->height() / 2);

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Measures a screenshot of the window's client area (WCAG 2.1 ratios), at
+the places its fixed geometry puts each control: every edge a user finds a
+control by stands 3:1 against the window, and every option circle too.
+With --captions, every caption, the buttons' on their face, stands 4.5:1,
+and the unchecked circles are hollow: their inside within 2:1 of the window.
+With --dark or --light, the window itself is dark (or light).
+
+    measure_window.py SCREENSHOT.png [--captions] [--dark|--light]
+"""
+import subprocess
+import sys
+
+
+def read_pixels(path):
+    rows = subprocess.run(["convert", path, "-depth", "8", "txt:-"], capture_output=True,
+                          text=True, check=True).stdout.splitlines()[1:]
+    pixels = {}
+    for row in rows:
+        where, rest = row.split(":", 1)
+        x, y = map(int, where.split(","))
+        value = rest.split("#")[1][:6]
+        pixels[x, y] = tuple(int(value[i:i + 2], 16) / 255 for i in (0, 2, 4))
+    return pixels
+
+
+def luminance(rgb):
+    linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in rgb]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def ratio(a, b):
+    low, high = sorted((luminance(a), luminance(b)))
+    return (high + 0.05) / (low + 0.05)
+
+
+# Client coordinates from the window's fixed geometry (twips ÷ 15).
+EDGES = {"Text1": (216, 49), "Combo1": (216, 74), "Command2": (8, 108),
+         "Command1": (312, 108), "Frame1": (328, 60)}
+CIRCLES = {"Option1": 104, "Option2": 176, "Option3": 248, "Option4": 320, "Option5": 400}
+CAPTIONS = {"Label3": (8, 16, 89, 17), "Label4": (8, 40, 201, 17), "Label5": (272, 40, 33, 17),
+            "Label6": (8, 64, 177, 17), "Label7": (280, 64, 41, 17), "Label9": (392, 56, 89, 17),
+            "Label25": (192, 104, 113, 17), "Option3": (266, 16, 50, 17)}
+BUTTONS = {"Command2": (8, 96, 177, 25), "Command1": (312, 96, 177, 25)}
+
+
+def main(path, *options):
+    pixels = read_pixels(path)
+
+    def most(left, top, width, height, against):
+        return max(ratio(pixels[x, y], against)
+                   for x in range(left, left + width) for y in range(top, top + height))
+
+    background = pixels[2, 2]
+    failures = []
+    print(f"window: #{''.join(f'{round(c * 255):02X}' for c in background)}")
+    if ("--dark" in options and luminance(background) > 0.1) or \
+            ("--light" in options and luminance(background) < 0.5):
+        failures.append("the window's colour")
+
+    def expect(what, value, at_least=None, at_most=None):
+        print(f"{what}: {value:.1f}:1")
+        if (at_least and value < at_least) or (at_most and value > at_most):
+            failures.append(what)
+
+    for name, (x, y) in EDGES.items():
+        expect(f"{name}'s edge", most(x, y - 1, 2, 3, background), at_least=3)
+    for name, x in CIRCLES.items():
+        if name != "Option1":
+            expect(f"{name}'s circle", most(x, 16, 16, 17, background), at_least=3)
+    if "--captions" in options:
+        for name, region in CAPTIONS.items():
+            expect(f"{name}'s caption", most(*region, background), at_least=4.5)
+        for name, (x, y, width, height) in BUTTONS.items():
+            face = pixels[x + 4, y + 4]
+            expect(f"{name}'s caption", most(x + 20, y + 4, width - 40, height - 8, face),
+                   at_least=4.5)
+        for name, x in CIRCLES.items():
+            if name != "Option1":
+                expect(f"{name}'s inside", most(x + 6, 23, 3, 3, background), at_most=2)
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
