@@ -3,8 +3,9 @@
 # silently puts velmora.exe, its Start-menu shortcut and its "Apps and
 # features" entry in place; the installed program opens its window on an X
 # display (Xvfb, openbox) under Turkish settings; clicks give the right
-# results, read back through the result's own Copy; under a contrast theme
-# every edge stands out; --version answers on a pipe and, without a
+# results, read back through the result's own Copy; in Windows' dark app
+# mode, at start-up and switched both ways while open, and under a contrast
+# theme, every caption, edge and circle stands out; --version answers on a pipe and, without a
 # console, in a message box; the uninstaller takes away every file, the
 # shortcut and the entry; /D= installs into another folder. Where the build
 # was signed (VELMORA_SIGN_CA names the authority), the installed program
