@@ -113,8 +113,10 @@ package() {
   echo "reproducible: two builds in different folders gave the same $(basename "$deb")"
   (cd build/package && sha256sum "$(basename "$deb")" >SHA256SUMS)
   lintian --fail-on error,warning --display-info "$deb"
+  local contents
+  contents=$(dpkg -c "$deb")
   for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
-    dpkg -c "$deb" | grep -q "/usr/share/doc/velmora/$guide\$" || {
+    grep -q "/usr/share/doc/velmora/$guide\$" <<<"$contents" || {
       echo "the package has no /usr/share/doc/velmora/$guide" >&2
       return 1
     }

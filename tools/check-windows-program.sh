@@ -33,9 +33,10 @@ key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 [ -f "$programs/velmora.exe" ] || fail "the installer put no velmora.exe in $programs"
 [ -f "$shortcut" ] || fail "the installer made no Start-menu shortcut"
 [ -f "$guide_shortcut" ] || fail "the installer made no Start-menu shortcut to the guide"
+zipped=$(unzip -l "$build"/velmora-*-windows-x64.zip)
 for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
   [ -f "$programs/$guide" ] || fail "the installer put no $guide beside velmora.exe"
-  unzip -l "$build"/velmora-*-windows-x64.zip | grep -q "windows-x64/$guide\$" ||
+  grep -q "windows-x64/$guide\$" <<<"$zipped" ||
     fail "the zip has no $guide beside velmora.exe"
 done
 "$wine" reg query "$key" /v DisplayName 2>/dev/null | grep -q Velmora ||
