@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -105,7 +106,8 @@ class Form1EverydayTest : public QObject {
   void keyboardReachesTheResultMenu_data();
   void keyboardReachesTheResultMenu();
   void openTooltipFollowsANewResult();
-  void everyPopupDrawsWithTheWindowsStyle();
+  void everyPopupDrawsLikeTheWindow_data();
+  void everyPopupDrawsLikeTheWindow();
   void f1OpensTheGuideInTheUsersLanguage_data();
   void f1OpensTheGuideInTheUsersLanguage();
   void wheelChangesThePressureOnlyWithTheFocus();
@@ -489,22 +491,57 @@ void Form1EverydayTest::openTooltipFollowsANewResult() {
   QToolTip::hideText();
 }
 
-// Built after the window, on first use, the list's popup, the menus and the
-// tooltips still draw with the window's style, and so take its edge rules.
-void Form1EverydayTest::everyPopupDrawsWithTheWindowsStyle() {
+// Built after the window, on first use, and after the desktop's palette
+// changed while the window was open, the list's popup, the menus and the
+// tooltips draw with the window's style and the palette of the moment.
+void Form1EverydayTest::everyPopupDrawsLikeTheWindow_data() {
+  QTest::addColumn<QList<QPalette>>("switches");
+  const QPalette dark = velmora::testing::WindowsDarkMode();
+  // clang-format off
+  QTest::newRow("as started") << QList<QPalette>{};
+  QTest::newRow("switched to dark") << QList<QPalette>{dark};
+  QTest::newRow("switched to white on black") << QList<QPalette>{velmora::testing::WhiteOnBlack()};
+  QTest::newRow("switched to dark and back") << QList<QPalette>{dark, QApplication::palette()};
+  // clang-format on
+}
+
+void Form1EverydayTest::everyPopupDrawsLikeTheWindow() {
+  QFETCH(QList<QPalette>, switches);
+  const QPalette ordinary = QApplication::palette();
+  // A desktop's platform theme (Windows, qt6ct) hands the tooltips a
+  // palette of their own at start-up.
+  QPalette tips = ordinary;
+  for (const QPalette::ColorRole role : {QPalette::ToolTipBase, QPalette::ToolTipText}) {
+    tips.setColor(role, ordinary.color(role));
+  }
+  QToolTip::setPalette(tips);
+  const auto restore = qScopeGuard([&] {
+    QApplication::setPalette(ordinary);
+    QToolTip::setPalette(QPalette());
+  });
   window_.emplace("tr_TR");
-  const auto drawsLikeTheWindow = [](const QWidget* widget) {
-    return qobject_cast<const velmora::WindowStyle*>(widget->style()) != nullptr;
+  for (const QPalette& palette : switches) {
+    QApplication::setPalette(palette);
+    QApplication::processEvents();
+  }
+  const QPalette now = QApplication::palette();
+  const auto drawsLikeTheWindow = [&](const QWidget* widget, QPalette::ColorRole background,
+                                      QPalette::ColorRole text) {
+    return qobject_cast<const velmora::WindowStyle*>(widget->style()) != nullptr &&
+           widget->palette().color(background) == now.color(background) &&
+           widget->palette().color(text) == now.color(text);
   };
-  QVERIFY(drawsLikeTheWindow(&window_->Form()));
+  QVERIFY(drawsLikeTheWindow(&window_->Form(), QPalette::Window, QPalette::WindowText));
   auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
   box->showPopup();
-  QVERIFY(drawsLikeTheWindow(box->view()->window()));
-  QVERIFY(drawsLikeTheWindow(box->view()));
+  QVERIFY(drawsLikeTheWindow(box->view()->window(), QPalette::Window, QPalette::WindowText));
+  QVERIFY(drawsLikeTheWindow(box->view(), QPalette::Base, QPalette::Text));
   box->hidePopup();
-  RightClick(window_->Find(QStringLiteral("Label8")),
-             [&](QMenu& menu) { QVERIFY(drawsLikeTheWindow(&menu)); });
-  RightClick(box, [&](QMenu& menu) { QVERIFY(drawsLikeTheWindow(&menu)); });
+  const auto menuDrawsLikeTheWindow = [&](QMenu& menu) {
+    QVERIFY(drawsLikeTheWindow(&menu, QPalette::Window, QPalette::WindowText));
+  };
+  RightClick(window_->Find(QStringLiteral("Label8")), menuDrawsLikeTheWindow);
+  RightClick(box, menuDrawsLikeTheWindow);
   auto* credit = window_->Find(QStringLiteral("Label25"));
   QToolTip::showText(credit->mapToGlobal(credit->rect().center()), credit->toolTip(), credit);
   const QWidgetList tops = QApplication::topLevelWidgets();
@@ -512,8 +549,10 @@ void Form1EverydayTest::everyPopupDrawsWithTheWindowsStyle() {
     return top->inherits("QTipLabel") && top->isVisible();
   });
   QVERIFY(tip != tops.cend());
-  QVERIFY(drawsLikeTheWindow(*tip));
+  const bool tipDrawsLikeTheWindow =
+      drawsLikeTheWindow(*tip, QPalette::ToolTipBase, QPalette::ToolTipText);
   QToolTip::hideText();
+  QVERIFY(tipDrawsLikeTheWindow);
 }
 
 // F1 opens the guide installed beside the program, Turkish unless the
