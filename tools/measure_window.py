@@ -4,10 +4,17 @@ the places its fixed geometry puts each control: every edge a user finds a
 control by stands 3:1 against the window, and every option circle too.
 With --captions, every caption, the buttons' on their face, stands 4.5:1,
 and the unchecked circles are hollow: their inside within 2:1 of the window.
-With --dark or --light, the window itself is dark (or light).
+With --result, the result shown stands 4.5:1 too. With --dark or --light,
+the window itself is dark (or light).
 
-    measure_window.py SCREENSHOT.png [--captions] [--dark|--light]
+With --popup, the screenshot is of a popup (the pressure list, a menu, a
+tooltip) instead: its text stands 4.5:1 against its most common colour,
+which --dark or --light checks.
+
+    measure_window.py SCREENSHOT.png [--captions] [--result] [--dark|--light]
+    measure_window.py SCREENSHOT.png --popup [--dark|--light]
 """
+import collections
 import subprocess
 import sys
 
@@ -41,6 +48,7 @@ CIRCLES = {"Option1": 104, "Option2": 176, "Option3": 248, "Option4": 320, "Opti
 CAPTIONS = {"Label3": (8, 16, 89, 17), "Label4": (8, 40, 201, 17), "Label5": (272, 40, 33, 17),
             "Label6": (8, 64, 177, 17), "Label7": (280, 64, 41, 17), "Label9": (392, 56, 89, 17),
             "Label25": (192, 104, 113, 17), "Option3": (266, 16, 50, 17)}
+RESULT = (336, 56, 49, 17)
 BUTTONS = {"Command2": (8, 96, 177, 25), "Command1": (312, 96, 177, 25)}
 
 
@@ -51,23 +59,33 @@ def main(path, *options):
         return max(ratio(pixels[x, y], against)
                    for x in range(left, left + width) for y in range(top, top + height))
 
-    background = pixels[2, 2]
     failures = []
-    print(f"window: #{''.join(f'{round(c * 255):02X}' for c in background)}")
-    if ("--dark" in options and luminance(background) > 0.1) or \
-            ("--light" in options and luminance(background) < 0.5):
-        failures.append("the window's colour")
 
     def expect(what, value, at_least=None, at_most=None):
         print(f"{what}: {value:.1f}:1")
         if (at_least and value < at_least) or (at_most and value > at_most):
             failures.append(what)
 
+    popup = "--popup" in options
+    background = collections.Counter(pixels.values()).most_common(1)[0][0] if popup \
+        else pixels[2, 2]
+    print(f"{'popup' if popup else 'window'}: "
+          f"#{''.join(f'{round(c * 255):02X}' for c in background)}")
+    if ("--dark" in options and luminance(background) > 0.1) or \
+            ("--light" in options and luminance(background) < 0.5):
+        failures.append("the background's colour")
+    if popup:
+        expect("its text", max(ratio(pixel, background) for pixel in pixels.values()),
+               at_least=4.5)
+        sys.exit(1 if failures else 0)
+
     for name, (x, y) in EDGES.items():
         expect(f"{name}'s edge", most(x, y - 1, 2, 3, background), at_least=3)
     for name, x in CIRCLES.items():
         if name != "Option1":
             expect(f"{name}'s circle", most(x, 16, 16, 17, background), at_least=3)
+    if "--result" in options:
+        expect("the result", most(*RESULT, background), at_least=4.5)
     if "--captions" in options:
         for name, region in CAPTIONS.items():
             expect(f"{name}'s caption", most(*region, background), at_least=4.5)

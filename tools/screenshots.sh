@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Renders what users see into docs/: the real window with its title bar
-# under a small window manager, and offscreen renders of a result, the
+# under a small window manager (also under qt6ct's dark colour scheme), and offscreen renders of a result, the
 # standard and the result's menus in Turkish, a result's explanation, a
 # high-contrast and a contrast theme, and Arabic settings.
 # Look at each after any change to the window. Needs Xvfb, openbox, xdotool
@@ -44,6 +44,9 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | hea
 sleep 1
 import -frame -window "$window" docs/window.png
 kill "$xvfb"
-echo "Wrote docs/window.png, window-result.png, menu-field-tr.png, menu-result-tr.png," \
+# Under qt6ct's dark colour scheme, with a result; the check that takes it
+# also changes the scheme while the window is open.
+tests/app/follows_qt6ct.sh build/default/app/velmora docs/window-qt6ct-dark.png >/dev/null
+echo "Wrote docs/window.png, window-qt6ct-dark.png, window-result.png, menu-field-tr.png, menu-result-tr.png," \
   "window-white-on-black.png, window-aquatic.png, result-explained-tr.png and window-ar-eg.png," \
   "and the guide's pictures in docs/guide/"
