@@ -5,7 +5,8 @@
 # display (Xvfb, openbox) under Turkish settings; clicks give the right
 # results, read back through the result's own Copy; in Windows' dark app
 # mode, at start-up and switched both ways while open, and under a contrast
-# theme, every caption, edge and circle stands out; --version answers on a pipe and, without a
+# theme, every caption, the result, edge and circle stands out, and the
+# result's menu follows the mode; --version answers on a pipe and, without a
 # console, in a message box; the uninstaller takes away every file, the
 # shortcut and the entry; /D= installs into another folder. Where the build
 # was signed (VELMORA_SIGN_CA names the authority), the installed program
@@ -108,7 +109,9 @@ fi
 # Windows' app mode "Dark", at start-up and switched both ways while the
 # window is open: Windows then broadcasts WM_SETTINGCHANGE with
 # "ImmersiveColorSet", which a few lines of C built with mingw do here.
-# Every caption stands 4.5:1, every edge 3:1, unchecked circles stay hollow.
+# Every caption and the result stand 4.5:1, every edge 3:1, unchecked
+# circles stay hollow, and the result's menu, built anew each time, is in
+# the mode of the moment.
 # (Windows draws a dark title bar too; under Wine the window manager draws it.)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 app_mode() {
@@ -124,21 +127,40 @@ measure() {
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(tail -n +2 "$scratch/$1.txt" | wc -l) measurements pass"
 }
+# result_menu NAME dark|light: the result's menu opens at the mouse; a piece
+# of it is measured on the screen, then it is closed.
+result_menu() {
+  click 360 64 3
+  local X Y
+  eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=')"
+  import -window root -crop "100x40+$((X + 4))+$((Y + 4))" "$scratch/$1.png"
+  xdotool key --window "$window" Escape
+  python3 "$(dirname "$0")/measure_window.py" "$scratch/$1.png" --popup "--$2" >"$scratch/$1.txt" || {
+    cat "$scratch/$1.txt" >&2
+    fail "$1 is not drawn in $2 mode"
+  }
+  echo "$1: $(head -n1 "$scratch/$1.txt"); $(sed -n 2p "$scratch/$1.txt")"
+}
 app_mode 0
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
 [ -n "$window" ] || fail "no window titled Velmora in dark mode"
 sleep 2
-measure "dark mode" --captions --dark
+type_into 236 49 "10"
+click 400 108
+measure "dark mode" --captions --result --dark
 [ -z "$screenshot" ] || cp "$scratch/dark mode.png" "${screenshot%.png}-dark.png"
+result_menu "dark mode, the result's menu" dark
 app_mode 1
 "$wine" "$broadcast"
 sleep 2
-measure "light mode, switched while open" --captions --light
+measure "light mode, switched while open" --captions --result --light
+result_menu "light mode, the result's menu" light
 app_mode 0
 "$wine" "$broadcast"
 sleep 2
-measure "dark mode, switched back while open" --captions --dark
+measure "dark mode, switched back while open" --captions --result --dark
+result_menu "dark mode, the result's menu after switching back" dark
 "$wineserver" -k
 "$wineserver" -w
 app_mode 1
