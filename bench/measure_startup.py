@@ -2,7 +2,9 @@
 """Launch-to-window time and peak memory of Velmora against a bare Qt window.
 
 Runs the two probes alternately, so that both see the same machine state,
-and reports medians and the ratios. Usage: measure_startup.py BUILD_DIR [RUNS]
+and reports medians and the ratios. Given a second build (of an earlier
+commit, say), its probe runs in the same rounds and is compared too.
+Usage: measure_startup.py BUILD_DIR [RUNS] [BASELINE_BUILD_DIR]
 
 A Linux build runs on the display it is given (QT_QPA_PLATFORM=xcb under
 Xvfb, as a user's desktop) or offscreen; peak memory is the process's
@@ -50,8 +52,10 @@ def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build/default"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
     programs = probes(build)
+    if len(sys.argv) > 3:
+        programs["baseline"] = probes(sys.argv[3])["velmora"]
     for command in programs.values():
-        run_once(command)  # warm the file cache for both alike
+        run_once(command)  # warm the file cache for each alike
     times = {name: [] for name in programs}
     memory = {name: [] for name in programs}
     for _ in range(runs):
@@ -64,6 +68,10 @@ def main():
               f"peak memory {statistics.median(memory[name]) / 1024:6.1f} MiB")
     print(f"time ratio   {statistics.median(times['velmora']) / statistics.median(times['bare']):.3f}")
     print(f"memory ratio {statistics.median(memory['velmora']) / statistics.median(memory['bare']):.3f}")
+    if "baseline" in programs:
+        print(f"against the baseline: time "
+              f"{statistics.median(times['velmora']) / statistics.median(times['baseline']):.3f}, "
+              f"memory {statistics.median(memory['velmora']) / statistics.median(memory['baseline']):.3f}")
 
 
 if __name__ == "__main__":
