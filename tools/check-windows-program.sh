@@ -6,7 +6,7 @@
 # results, read back through the result's own Copy; in Windows' dark app
 # mode, at start-up and switched both ways while open, and under a contrast
 # theme, every caption, the result, edge and circle stands out, and the
-# result's menu follows the mode; --version answers on a pipe and, without a
+# tooltip, the menu and the list follow the mode; --version answers on a pipe and, without a
 # console, in a message box; the uninstaller takes away every file, the
 # shortcut and the entry; /D= installs into another folder. Where the build
 # was signed (VELMORA_SIGN_CA names the authority), the installed program
@@ -110,8 +110,8 @@ fi
 # window is open: Windows then broadcasts WM_SETTINGCHANGE with
 # "ImmersiveColorSet", which a few lines of C built with mingw do here.
 # Every caption and the result stand 4.5:1, every edge 3:1, unchecked
-# circles stay hollow, and the result's menu, built anew each time, is in
-# the mode of the moment.
+# circles stay hollow, and the result's tooltip and menu and the pressure
+# list are in the mode of the moment, their text at 4.5:1.
 # (Windows draws a dark title bar too; under Wine the window manager draws it.)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 app_mode() {
@@ -127,19 +127,31 @@ measure() {
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(tail -n +2 "$scratch/$1.txt" | wc -l) measurements pass"
 }
-# result_menu NAME dark|light: the result's menu opens at the mouse; a piece
-# of it is measured on the screen, then it is closed.
-result_menu() {
-  click 360 64 3
+# popup NAME dark|light DX DY WIDTHxHEIGHT: a piece of the popup just
+# opened, at an offset from the mouse, is measured on the screen; Escape
+# closes it.
+popup() {
   local X Y
   eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=')"
-  import -window root -crop "100x40+$((X + 4))+$((Y + 4))" "$scratch/$1.png"
+  import -window root -crop "$5+$((X + $3))+$((Y + $4))" "$scratch/$1.png"
   xdotool key --window "$window" Escape
   python3 "$(dirname "$0")/measure_window.py" "$scratch/$1.png" --popup "--$2" >"$scratch/$1.txt" || {
     cat "$scratch/$1.txt" >&2
     fail "$1 is not drawn in $2 mode"
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(sed -n 2p "$scratch/$1.txt")"
+}
+# popups dark|light: the result's tooltip and menu, and the pressure list.
+popups() {
+  xdotool mousemove --window "$window" 300 64
+  sleep 0.3
+  xdotool mousemove --window "$window" 360 64
+  sleep 2.5
+  popup "$1 mode, the result's tooltip" "$1" 8 14 100x40
+  click 360 64 3
+  popup "$1 mode, the result's menu" "$1" 4 4 100x40
+  click 260 75
+  popup "$1 mode, the pressure list" "$1" -40 12 36x100
 }
 app_mode 0
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
@@ -150,17 +162,17 @@ type_into 236 49 "10"
 click 400 108
 measure "dark mode" --captions --result --dark
 [ -z "$screenshot" ] || cp "$scratch/dark mode.png" "${screenshot%.png}-dark.png"
-result_menu "dark mode, the result's menu" dark
+popups dark
 app_mode 1
 "$wine" "$broadcast"
 sleep 2
 measure "light mode, switched while open" --captions --result --light
-result_menu "light mode, the result's menu" light
+popups light
 app_mode 0
 "$wine" "$broadcast"
 sleep 2
 measure "dark mode, switched back while open" --captions --result --dark
-result_menu "dark mode, the result's menu after switching back" dark
+popups dark
 "$wineserver" -k
 "$wineserver" -w
 app_mode 1
