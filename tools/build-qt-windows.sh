@@ -56,7 +56,8 @@ fetch_source() {
 }
 
 # Only what Velmora's window and its tests load: Core, Gui, Widgets, Test,
-# the windows/offscreen/minimal platforms and the Vista style. Debian's
+# PrintSupport (the calculation sheet's print dialog), the
+# windows/offscreen/minimal platforms and the Vista style. Debian's
 # tarball has no wintab; Qt 6.4.2 links qwindows.dll only with both Direct2D
 # and DirectWrite 3 off, and compiles it without OpenGL only when dynamic GL
 # is off too.
@@ -70,7 +71,7 @@ configure_qt() {
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF \
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF -DFEATURE_printsupport=ON \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF \
     -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
