@@ -1,0 +1,209 @@
+#include "sizing/sizing_notes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sizing/size_receiver.h"
+
+namespace {
+
+using velmora::sizing::CompressorKind;
+using velmora::sizing::DeliveryBand;
+using velmora::sizing::PowerClass;
+using velmora::sizing::SizingNote;
+using velmora::sizing::SizingNoteKind;
+using Kind = SizingNoteKind;
+
+struct NoteCase {
+  const char* name;
+  CompressorKind kind;
+  PowerClass powerClass;
+  std::string flow;
+  std::string pressure;
+  std::string separator;
+  std::vector<Kind> notes;
+};
+
+std::vector<SizingNote> NotesFor(const NoteCase& row) {
+  const velmora::sizing::SizingInputs inputs{row.powerClass, row.flow, row.pressure};
+  return velmora::sizing::NotesOn(row.kind, inputs,
+                                  velmora::sizing::SizeReceiver(row.kind, inputs, row.separator),
+                                  row.separator);
+}
+
+constexpr auto kScrew = CompressorKind::Screw;
+constexpr auto kPiston = CompressorKind::Piston;
+
+TEST(SizingNotes, AreRaisedByTheUsualMistakesAndNotByOrdinaryValues) {
+  const std::string beyondSingle = "1" + std::string(39, '0');
+  const std::vector<NoteCase> rows{
+      {"an ordinary value", kScrew, PowerClass::Class3, "10", "0,5", ",", {}},
+      {"empty flow", kScrew, PowerClass::Class1, "", "1", ",", {}},
+      {"flow 0", kPiston, PowerClass::Class1, "0", "1", ".", {}},
+      {"negative flow", kScrew, PowerClass::Class1, "-3", "1", ".", {Kind::NegativeFlow}},
+      {"l/s typed as m3/min", kScrew, PowerClass::Class1, "100", "1", ",", {Kind::UnusualFlow}},
+      {"m3/h typed as m3/min", kPiston, PowerClass::Class1, "600", "1", ".", {Kind::UnusualFlow}},
+      {"a unit after the flow",
+       kScrew,
+       PowerClass::Class1,
+       "100 l/s",
+       "1",
+       ",",
+       {Kind::UnusualFlow, Kind::FlowNotWhollyANumber}},
+      {"a flow that is no number",
+       kScrew,
+       PowerClass::Class1,
+       "abc",
+       "1",
+       ",",
+       {Kind::FlowNotWhollyANumber}},
+      {"thousands with a point, comma setting",
+       kScrew,
+       PowerClass::Class1,
+       "1.500",
+       "1",
+       ",",
+       {Kind::FlowWithGroupedThousands}},
+      {"thousands read as 12",
+       kPiston,
+       PowerClass::Class3,
+       "12.000",
+       "1",
+       ",",
+       {Kind::FlowWithGroupedThousands}},
+      {"two groups of thousands",
+       kScrew,
+       PowerClass::Class1,
+       "1.500.000",
+       "1",
+       ",",
+       {Kind::FlowWithGroupedThousands}},
+      {"1.500 under a point setting is 1.5", kScrew, PowerClass::Class1, "1.500", "1", ".", {}},
+      {"four digits before the point are no grouping",
+       kScrew,
+       PowerClass::None,
+       "1234.567",
+       "1",
+       ",",
+       {}},
+      {"two digits after the point are no grouping",
+       kScrew,
+       PowerClass::Class1,
+       "1.50",
+       "1",
+       ",",
+       {}},
+      {"a unit after the screw pressure",
+       kScrew,
+       PowerClass::Class3,
+       "10",
+       "1,5 bar",
+       ",",
+       {Kind::PressureNotWhollyANumber}},
+      {"a unit after the piston pressure",
+       kPiston,
+       PowerClass::Class3,
+       "10",
+       "1,5 bar",
+       ",",
+       {Kind::PressureNotWhollyANumber}},
+      {"operating pressure",
+       kScrew,
+       PowerClass::Class3,
+       "10",
+       "8",
+       ",",
+       {Kind::OperatingPressureTyped}},
+      {"4 bar", kPiston, PowerClass::Class3, "10", "4", ".", {Kind::OperatingPressureTyped}},
+      {"3.9 bar", kPiston, PowerClass::Class3, "10", "3.9", ".", {}},
+      {"0.29 bar", kPiston, PowerClass::Class3, "10", "0.29", ".", {Kind::NarrowPressureBand}},
+      {"0.3 bar", kPiston, PowerClass::Class3, "10", "0.3", ".", {}},
+      {"0,25 rounded to 0,3 by the screw variant",
+       kScrew,
+       PowerClass::Class3,
+       "10",
+       "0,25",
+       ",",
+       {}},
+      {"0,25 used by the piston variant",
+       kPiston,
+       PowerClass::Class3,
+       "10",
+       "0,25",
+       ",",
+       {Kind::NarrowPressureBand}},
+      {"pressure 0", kScrew, PowerClass::Class3, "10", "0", ",", {}},
+      {"negative pressure", kPiston, PowerClass::Class3, "10", "-1", ",", {}},
+      {"every mistake at once",
+       kPiston,
+       PowerClass::Class2,
+       "-100 l/s",
+       "8 bar",
+       ",",
+       {Kind::NegativeFlow, Kind::FlowNotWhollyANumber, Kind::PressureNotWhollyANumber,
+        Kind::OperatingPressureTyped}},
+      {"no band for no class", kScrew, PowerClass::None, "1000", "1", ".", {}},
+      {"no result, no notes", kScrew, PowerClass::Class1, beyondSingle, "8 bar", ".", {}},
+  };
+  for (const NoteCase& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<Kind> kinds;
+    for (const SizingNote& note : NotesFor(row)) kinds.push_back(note.kind);
+    EXPECT_EQ(kinds, row.notes);
+  }
+}
+
+TEST(SizingNotes, SayWhetherAnyNumberWasReadFromAText) {
+  const std::vector<std::pair<NoteCase, bool>> rows{
+      {{"flow with a unit", kScrew, PowerClass::Class1, "1 m3", "1", ".", {}}, true},
+      {{"flow of letters", kScrew, PowerClass::Class1, "abc", "1", ".", {}}, false},
+      {{"screw pressure with a unit", kScrew, PowerClass::Class1, "1", "1 bar", ".", {}}, false},
+      {{"piston pressure with a unit", kPiston, PowerClass::Class1, "1", "1 bar", ".", {}}, true},
+      {{"piston pressure of letters", kPiston, PowerClass::Class1, "1", "bar", ".", {}}, false},
+  };
+  for (const auto& [row, read] : rows) {
+    SCOPED_TRACE(row.name);
+    const std::vector<SizingNote> notes = NotesFor(row);
+    ASSERT_EQ(notes.size(), 1U);
+    EXPECT_EQ(notes[0].numberRead, read);
+  }
+}
+
+// The band's edges as the note states them, each just inside (no note) and
+// one hundredth outside (a note naming the band).
+TEST(SizingNotes, UsualDeliveryBandOfEachClass) {
+  struct BandCase {
+    PowerClass powerClass;
+    const char* lowest;
+    const char* belowLowest;
+    const char* highest;
+    const char* aboveHighest;
+    DeliveryBand band;
+  };
+  const std::vector<BandCase> rows{
+      {PowerClass::Class1, "0.27", "0.26", "1.88", "1.89", {0.27F, 1.88F}},
+      {PowerClass::Class2, "0.73", "0.72", "5.5", "5.51", {0.73F, 5.5F}},
+      {PowerClass::Class3, "2", "1.99", "13.75", "13.76", {2.0F, 13.75F}},
+      {PowerClass::Class4, "4", "3.99", "22.5", "22.51", {4.0F, 22.5F}},
+      {PowerClass::Class5, "7.33", "7.32", "40", "40.01", {7.33F, 40.0F}},
+  };
+  for (const BandCase& row : rows) {
+    for (const char* flow : {row.lowest, row.highest}) {
+      SCOPED_TRACE(flow);
+      EXPECT_TRUE(NotesFor({"", kScrew, row.powerClass, flow, "1", ".", {}}).empty());
+    }
+    for (const char* flow : {row.belowLowest, row.aboveHighest}) {
+      SCOPED_TRACE(flow);
+      const std::vector<SizingNote> notes =
+          NotesFor({"", kPiston, row.powerClass, flow, "1", ".", {}});
+      ASSERT_EQ(notes.size(), 1U);
+      EXPECT_EQ(notes[0].kind, Kind::UnusualFlow);
+      EXPECT_EQ(notes[0].band.lowest, row.band.lowest);
+      EXPECT_EQ(notes[0].band.highest, row.band.highest);
+    }
+  }
+}
+
+}  // namespace
