@@ -8,12 +8,16 @@ namespace velmora {
 
 // A typed or pasted text as the calculation is to read it, in the plain
 // ASCII the core knows. What a user sees is what counts:
-// - every Unicode decimal digit (Arabic-Indic, Persian, Devanagari,
-//   full-width ...) becomes its ASCII digit: an Arabic keyboard types "١٠";
+// - every Unicode decimal digit (Arabic-Indic, Persian, Devanagari ...)
+//   becomes its ASCII digit: an Arabic keyboard types "١٠";
+// - the full-width forms become the ASCII characters they are drawn as
+//   ("１．５" is "1.5"), and the Arabic decimal separator a point, a
+//   decimal mark under every setting ("١٫٥" is 1.5);
 // - every Unicode blank (the no-break space, the narrow no-break space some
 //   regional settings group digits with, thin, figure and ideographic
-//   spaces, line and paragraph separators) becomes a space, so it counts
-//   where a space counts;
+//   spaces, line and paragraph separators) and every control character (a
+//   NUL, U+0085) becomes a space, so it counts where a space counts: the
+//   explanation shows it as a blank;
 // - invisible format characters (direction marks, zero-width spaces and
 //   joiners, the byte-order mark, bidirectional embeddings, overrides and
 //   isolates) are dropped: a text copied from a web page often carries them.

@@ -96,8 +96,13 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
       << QByteArray("10\xc3\x28") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("NUL inside the flow")
       << QByteArray("1\0" "0", 3) << QByteArray("0.5") << "0.5" << "1.5";
+  // Control characters are read as the blanks the explanation shows them as.
   QTest::newRow("NUL after the pressure")
-      << QByteArray("10") << QByteArray("0.5\0", 4) << "0.0" << "15.0";
+      << QByteArray("10") << QByteArray("0.5\0", 4) << "5.0" << "15.0";
+  QTest::newRow("next-line character after the pressure")
+      << QByteArray("10") << QByteArray("0.5\xc2\x85") << "5.0" << "15.0";
+  QTest::newRow("escape inside the pressure ends it")
+      << QByteArray("10") << QByteArray("0\x1b.5") << "0.0" << "0.0";
   // Invisible characters are not read; blanks of every kind are blanks.
   QTest::newRow("right-to-left mark before the flow")
       << QByteArray("\xe2\x80\x8f" "10") << QByteArray("0.5") << "5.0" << "15.0";
@@ -105,6 +110,8 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
       << QByteArray("10") << QByteArray("0.5\xe2\x80\x8f") << "5.0" << "15.0";
   QTest::newRow("zero-width space before the flow")
       << QByteArray("\xe2\x80\x8b" "10") << QByteArray("0.5") << "5.0" << "15.0";
+  QTest::newRow("zero-width space inside the flow")
+      << QByteArray("1\xe2\x80\x8b" "0") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("byte-order mark before both")
       << QByteArray("\xef\xbb\xbf" "10") << QByteArray("\xef\xbb\xbf" "0.5") << "5.0" << "15.0";
   QTest::newRow("right-to-left override around a pasted pressure")
@@ -122,8 +129,13 @@ void Form1AbuseTest::pastedTextIsReadByTheRules_data() {
       << QByteArray("10") << QByteArray("0.5\xe3\x80\x80") << "5.0" << "15.0";
   QTest::newRow("Arabic-Indic digits are the digits they are")
       << QByteArray("\xd9\xa1\xd9\xa0") << QByteArray("0.5") << "5.0" << "15.0";
-  QTest::newRow("Arabic decimal mark is no point")
-      << QByteArray("10") << QByteArray("\xd9\xa0\xd9\xab\xd9\xa5") << "0.0" << "0.0";
+  QTest::newRow("Arabic decimal mark is a decimal mark under every setting")
+      << QByteArray("10") << QByteArray("\xd9\xa0\xd9\xab\xd9\xa5") << "5.0" << "15.0";
+  QTest::newRow("full-width digits and point")
+      << QByteArray("\xef\xbc\x91\xef\xbc\x90") << QByteArray("\xef\xbc\x90\xef\xbc\x8e\xef\xbc\x95")
+      << "5.0" << "15.0";
+  QTest::newRow("full-width minus")
+      << QByteArray("\xef\xbc\x8d" "10") << QByteArray("0.5") << "-5.0" << "-15.0";
   QTest::newRow("emoji after the flow")
       << QByteArray("10\xf0\x9f\x98\x80") << QByteArray("0.5") << "5.0" << "15.0";
   QTest::newRow("emoji instead of the pressure")
