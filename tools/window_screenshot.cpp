@@ -2,9 +2,12 @@
 // that what users see can be looked at without a display.
 //   window_screenshot OUT.png [--locale L]
 //                     [--palette white-on-black|black-on-white|aquatic|night-sky]
+//                     [--palette dark]
 //                     [--flow F --pressure P --option OptionN --press CommandN]
-//                     [--menu Text1|Label8] [--tooltip Label8]
+//                     [--then-flow F] [--menu Text1|Label8] [--tooltip Label8]
 //   window_screenshot --captions [--locale L]
+// --then-flow types another flow after the press, as a user who goes on
+// editing does, so the result shows out of date.
 // The second form prints every text the window shows, one a line: captions,
 // the frame's title and the result's menu, for checking what the user's
 // guide quotes against the window itself.
@@ -99,6 +102,7 @@ QPalette NamedPalette(const QString& name) {
   using velmora::testing::PaletteOf;
   if (name == QLatin1String("white-on-black")) return velmora::testing::WhiteOnBlack();
   if (name == QLatin1String("black-on-white")) return velmora::testing::BlackOnWhite();
+  if (name == QLatin1String("dark")) return velmora::testing::WindowsDarkMode();
   // Windows 11's contrast themes, as Qt on Windows hands them to the window.
   if (name == QLatin1String("aquatic"))
     return PaletteOf({"#202020", "#FFFFFF", "#202020", "#FFFFFF", "#8EE3F0", "#263B50"});
@@ -114,8 +118,8 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The PNG to write."));
   parser.addOption(QCommandLineOption(QStringLiteral("captions")));
-  for (const char* name :
-       {"locale", "palette", "flow", "pressure", "option", "press", "menu", "tooltip"}) {
+  for (const char* name : {"locale", "palette", "flow", "pressure", "option", "press", "then-flow",
+                           "menu", "tooltip"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
   }
   parser.process(app);
@@ -141,6 +145,10 @@ int main(int argc, char* argv[]) {
     window.findChild<QRadioButton*>(parser.value(QStringLiteral("option")))->setChecked(true);
     QTest::mouseClick(window.findChild<QPushButton*>(parser.value(QStringLiteral("press"))),
                       Qt::LeftButton);
+  }
+  if (parser.isSet(QStringLiteral("then-flow"))) {
+    window.findChild<QLineEdit*>(QStringLiteral("Text1"))
+        ->setText(parser.value(QStringLiteral("then-flow")));
   }
   QApplication::processEvents();
   QPixmap picture = window.grab();

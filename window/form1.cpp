@@ -155,6 +155,9 @@ void Form1::SetUpControls() {
     option->installEventFilter(this);
   }
 
+  connect(powerClasses, &QButtonGroup::buttonToggled, this, &Form1::FollowInputChanges);
+  connect(Text1, &QLineEdit::textChanged, this, &Form1::FollowInputChanges);
+  connect(Combo1, &QComboBox::editTextChanged, this, &Form1::FollowInputChanges);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }

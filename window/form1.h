@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "sizing/compressor_kind.h"
@@ -52,11 +54,23 @@ class Form1 : public QWidget {
   void ComputeVolume(velmora::sizing::CompressorKind kind);
   void ShowStorageVolume(velmora::sizing::CompressorKind kind);
   velmora::TypedInputs ReadTypedInputs(velmora::sizing::CompressorKind kind) const;
+
+  // The inputs a result was computed from, to tell when it stops matching
+  // what the window shows.
+  struct ResultInputs {
+    const QRadioButton* option = nullptr;
+    QString flowText;
+    QString pressureText;
+    bool operator==(const ResultInputs&) const = default;
+  };
+  ResultInputs CurrentInputs() const;
+  void FollowInputChanges();
   std::array<std::pair<QRadioButton*, velmora::sizing::PowerClass>, 5> PowerClassOptions() const;
   QRadioButton* SelectedOption() const;
   velmora::sizing::PowerClass SelectedPowerClass() const;
 
   velmora::sizing::SizingState SizingState_;
+  std::optional<ResultInputs> resultInputs_;
 
   QLabel* Label3 = nullptr;
   QRadioButton* Option1 = nullptr;

@@ -52,20 +52,19 @@ void Form1::ComputeScrewVolume() { ComputeVolume(velmora::sizing::CompressorKind
 void Form1::ComputePistonVolume() { ComputeVolume(velmora::sizing::CompressorKind::Piston); }
 
 void Form1::ComputeVolume(velmora::sizing::CompressorKind kind) {
-  const velmora::sizing::PowerClass powerClass = SelectedPowerClass();
   const velmora::TypedInputs typed = ReadTypedInputs(kind);
   // Read as the user sees them: digits of any script, blanks of any kind.
   const QByteArray flow = velmora::CalculationBytes(typed.flowText);
   const QByteArray pressure = velmora::CalculationBytes(typed.pressureText);
   const QByteArray separator = typed.decimalSeparator.toUtf8();
-  SizingState_ = velmora::sizing::SizeReceiver(kind, {powerClass, AsView(flow), AsView(pressure)},
-                                               AsView(separator));
+  SizingState_ = velmora::sizing::SizeReceiver(
+      kind, {typed.powerClass, AsView(flow), AsView(pressure)}, AsView(separator));
 }
 
 velmora::TypedInputs Form1::ReadTypedInputs(velmora::sizing::CompressorKind kind) const {
   const QRadioButton* selected = SelectedOption();
-  return {kind, selected == nullptr ? QString() : selected->text(), Text1->text(),
-          Combo1->currentText(), UserDecimalSeparator()};
+  return {kind,          SelectedPowerClass(),  selected == nullptr ? QString() : selected->text(),
+          Text1->text(), Combo1->currentText(), UserDecimalSeparator()};
 }
 
 // The explanation is built from the same stored values and the same label
@@ -78,8 +77,24 @@ void Form1::ShowStorageVolume(velmora::sizing::CompressorKind kind) {
           ? QString::fromStdString(velmora::sizing::FormatByPattern(
                 *SizingState_.StorageVolume, "#0.0#", AsView(UserDecimalSeparator().toUtf8())))
           : QString();
-  const QString explanation = velmora::ExplainSizing(ReadTypedInputs(kind), SizingState_, result);
-  Label8->ShowResult(result, explanation);
+  const velmora::SizingExplanation explanation =
+      velmora::ExplainSizing(ReadTypedInputs(kind), SizingState_, result);
+  Label8->ShowResult(result, explanation.text, explanation.hasNotes);
+  resultInputs_ = CurrentInputs();
+  DescribeResult();
+}
+
+Form1::ResultInputs Form1::CurrentInputs() const {
+  return {SelectedOption(), Text1->text(), Combo1->currentText()};
+}
+
+// Any change of an input after a result voids it until the next click; the
+// inputs put back exactly as they were make it good again.
+void Form1::FollowInputChanges() {
+  if (!resultInputs_) return;
+  const bool outOfDate = CurrentInputs() != *resultInputs_;
+  if (outOfDate == Label8->IsOutOfDate()) return;
+  Label8->SetOutOfDate(outOfDate);
   DescribeResult();
 }
 

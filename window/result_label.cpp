@@ -9,27 +9,56 @@
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 #include <memory>
 
 namespace velmora {
+
+namespace {
+
+// How much taller than the digits the note's sign stands, in pixels, so
+// that its point and its base clear them.
+constexpr int kNoteMarkOvershoot = 3;
+
+}  // namespace
 
 ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-void ResultLabel::ShowResult(const QString& result, const QString& explanation) {
+QString ResultLabel::OutOfDateLine() {
+  return QStringLiteral("Girdiler bu sonuçtan sonra değişti: yeniden hesaplayın.");
+}
+
+QString ResultLabel::Explanation() const {
+  if (!outOfDate_ || explanation_.isEmpty()) return explanation_;
+  return OutOfDateLine() + u'\n' + explanation_;
+}
+
+// A tooltip left open over the result (pressed by keyboard while the mouse
+// rests here) would go on explaining what no longer holds.
+void ResultLabel::ExplainInToolTip(const QString& before) {
+  const QString now = Explanation();
+  if (QToolTip::isVisible() && QToolTip::text() == before) {
+    QToolTip::showText(QCursor::pos(), now, this);
+  }
+  setToolTip(now);
+}
+
+void ResultLabel::ShowResult(const QString& result, const QString& explanation, bool hasNotes) {
+  const QString before = Explanation();
   // A selectable label keeps a text document and rebuilds it on every new
   // text, which costs a click more than all the rest of it; the result
   // becomes selectable only when the mouse is pressed on it.
   setTextInteractionFlags(Qt::NoTextInteraction);
-  setText(result);
-  // A tooltip left open over the result (pressed by keyboard while the mouse
-  // rests here) would go on explaining the result before.
-  if (QToolTip::isVisible() && QToolTip::text() == explanation_) {
-    QToolTip::showText(QCursor::pos(), explanation, this);
-  }
   explanation_ = explanation;
-  setToolTip(explanation);
+  hasNotes_ = hasNotes;
+  outOfDate_ = false;
+  // The note mark takes the box's right end, and a long result is shortened
+  // before it rather than drawn under it.
+  setContentsMargins(0, 0, hasNotes ? NoteMarkRect().width() + 2 : 0, 0);
+  setText(result);
+  ExplainInToolTip(before);
   if (CanBeSelected()) {
     setCursor(Qt::IBeamCursor);
   } else {
@@ -98,16 +127,65 @@ bool ResultLabel::CopySelection() const {
   return true;
 }
 
-void ResultLabel::CopyExplanation() const { QGuiApplication::clipboard()->setText(explanation_); }
+void ResultLabel::CopyExplanation() const { QGuiApplication::clipboard()->setText(Explanation()); }
+
+void ResultLabel::SetOutOfDate(bool outOfDate) {
+  if (outOfDate_ == outOfDate || explanation_.isEmpty()) return;
+  const QString before = Explanation();
+  outOfDate_ = outOfDate;
+  ExplainInToolTip(before);
+  update();
+}
+
+// A warning sign as tall as the digits and a little more, at the box's
+// right end, centred on the digits' line.
+QRect ResultLabel::NoteMarkRect() const {
+  const int side = fontMetrics().capHeight() + kNoteMarkOvershoot;
+  return {width() - side, (height() - side) / 2, side, side};
+}
+
+void ResultLabel::DrawMarks(QPainter& painter) const {
+  const QColor ink = palette().color(foregroundRole());
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (outOfDate_ && !text().isEmpty()) {
+    const QFontMetrics metrics = fontMetrics();
+    const QRect drawn = style()->itemTextRect(metrics, contentsRect(),
+                                              static_cast<int>(alignment()), true, ShownText());
+    // Through the middle of the digits, a little thicker than the font's
+    // own strike, which a bold digit's strokes would swallow.
+    const int middle = drawn.top() + metrics.ascent() - metrics.capHeight() / 2;
+    const int thickness = std::max(2, metrics.lineWidth() + 1);
+    painter.fillRect(QRect(drawn.left() - 1, middle - thickness / 2, drawn.width() + 2, thickness),
+                     ink);
+  }
+  if (hasNotes_) {
+    // A filled triangle with the exclamation mark left in the background's
+    // colour: the caution sign of machine plates and road signs alike.
+    const QRectF sign = NoteMarkRect();
+    const double side = sign.width();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawPolygon(
+        QPolygonF{QPointF(sign.center().x(), sign.top()), sign.bottomRight(), sign.bottomLeft()});
+    const QColor paper = palette().color(backgroundRole());
+    const double stroke = std::max(1.5, side / 7.0);
+    const double x = sign.center().x() - stroke / 2;
+    painter.fillRect(QRectF(x, sign.top() + side * 0.35, stroke, side * 0.35), paper);
+    painter.fillRect(QRectF(x, sign.top() + side * 0.77, stroke, stroke), paper);
+  }
+}
 
 void ResultLabel::paintEvent(QPaintEvent* event) {
   if (ShowsWhole()) {
     QLabel::paintEvent(event);  // draws the mouse selection too
-    return;
+  } else {
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
+                          isEnabled(), ShownText(), foregroundRole());
   }
+  if (!outOfDate_ && !hasNotes_) return;
   QPainter painter(this);
-  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
-                        isEnabled(), ShownText(), foregroundRole());
+  DrawMarks(painter);
 }
 
 }  // namespace velmora

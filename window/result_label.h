@@ -14,14 +14,30 @@ namespace velmora {
 // reports, so a right-click offers Copy (the whole result, no selection
 // needed) and Copy Calculation (the explanation), and the mouse selects a
 // result that shows whole. It never takes the focus.
+//
+// Two marks are drawn over the result, never written into its text, so
+// that copying and screen readers keep the number itself; both are drawn in
+// the text's own colour, so they stand out wherever the text does, and by
+// shape, not by colour alone:
+// - out of date: the result is struck through while the inputs differ from
+//   those it was computed from, and the explanation begins by saying so;
+// - notes: a caution sign at the box's right end while the explanation
+//   holds a note.
 class ResultLabel : public QLabel {
   Q_OBJECT
 
  public:
   ResultLabel(const QString& text, QWidget* parent);
 
-  void ShowResult(const QString& result, const QString& explanation);
-  QString Explanation() const { return explanation_; }
+  void ShowResult(const QString& result, const QString& explanation, bool hasNotes);
+  void SetOutOfDate(bool outOfDate);
+  bool IsOutOfDate() const { return outOfDate_; }
+  bool HasNotes() const { return hasNotes_; }
+  // The explanation as the tooltip, the clipboard and a screen reader give
+  // it: first the out-of-date line while the result is out of date.
+  QString Explanation() const;
+
+  static QString OutOfDateLine();
 
   // Puts the part of the result selected with the mouse on the clipboard;
   // false, and nothing copied, when no part of it is selected.
@@ -45,8 +61,13 @@ class ResultLabel : public QLabel {
   void BecomeSelectable();
   void CopyResult() const;
   void CopyExplanation() const;
+  void ExplainInToolTip(const QString& before);
+  QRect NoteMarkRect() const;
+  void DrawMarks(QPainter& painter) const;
 
   QString explanation_;
+  bool hasNotes_ = false;
+  bool outOfDate_ = false;
 };
 
 }  // namespace velmora

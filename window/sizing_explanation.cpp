@@ -4,10 +4,12 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "calculation_text.h"
 #include "sizing/parse_leading_number.h"
 #include "sizing/shortest_digits.h"
+#include "sizing/sizing_notes.h"
 
 namespace velmora {
 namespace {
@@ -92,10 +94,73 @@ bool PressureWasRounded(sizing::CompressorKind kind, const ReadText& pressure,
              state.PressureDifference;
 }
 
+// Fifteen hundred as the user meant it: the grouping points left out.
+QString WithoutGrouping(const QByteArray& read) {
+  return QString::fromUtf8(read).trimmed().remove(u'.');
+}
+
+QString NotAWholeNumberNote(const QString& field, const sizing::SizingNote& note, float used,
+                            const QString& unit, const QByteArray& separator) {
+  if (!note.numberRead) {
+    return QStringLiteral("Dikkat: %1 metni bir sayıyla başlamıyor; 0 sayıldı.").arg(field);
+  }
+  return QStringLiteral(
+             "Dikkat: %1 metninden yalnızca baştaki sayı (%2) okundu; değeri %3 cinsinden, "
+             "birimsiz yazın.")
+      .arg(field, Digits(used, separator), unit);
+}
+
+QString ScrewPressureNotANumberNote() {
+  return QStringLiteral(
+      "Dikkat: vidalı hesap basınç farkını ancak metnin tamamı bir sayıysa okur; hiçbir sayı "
+      "okunmadı, 0 sayıldı. Farkı bar cinsinden, birimsiz yazın.");
+}
+
+QString NoteLine(const sizing::SizingNote& note, const TypedInputs& inputs,
+                 const sizing::SizingState& state, const ReadText& flow,
+                 const QByteArray& separator) {
+  using Kind = sizing::SizingNoteKind;
+  const QString pressure = Digits(state.PressureDifference, separator);
+  switch (note.kind) {
+    case Kind::NegativeFlow:
+      return QStringLiteral(
+          "Dikkat: debi negatif, bu yüzden hacim de negatif çıktı; debiyi pozitif yazın.");
+    case Kind::UnusualFlow:
+      return QStringLiteral(
+                 "Dikkat: %1 sınıfı bir kompresör genellikle %2 ile %3 m3/dk arası hava verir; "
+                 "%4 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a bölün, l/s ise %5 ile "
+                 "çarpın.")
+          .arg(inputs.powerClassCaption, Digits(note.band.lowest, separator),
+               Digits(note.band.highest, separator), Digits(state.FreeAirDelivery, separator),
+               Digits(0.06F, separator));
+    case Kind::FlowWithGroupedThousands:
+      return QStringLiteral("Dikkat: \"%1\" %2 olarak okundu; binlikler ayırıcısız yazılır: %3.")
+          .arg(flow.echo, Digits(state.FreeAirDelivery, separator), WithoutGrouping(flow.read));
+    case Kind::FlowNotWhollyANumber:
+      return NotAWholeNumberNote(QStringLiteral("debi"), note, state.FreeAirDelivery,
+                                 QStringLiteral("m3/dk"), separator);
+    case Kind::PressureNotWhollyANumber:
+      if (inputs.kind == sizing::CompressorKind::Screw) return ScrewPressureNotANumberNote();
+      return NotAWholeNumberNote(QStringLiteral("basınç farkı"), note, state.PressureDifference,
+                                 QStringLiteral("bar"), separator);
+    case Kind::OperatingPressureTyped:
+      return QStringLiteral(
+                 "Dikkat: %1 bar bir çalışma basıncına benziyor; buraya devreden çıkma (kesme) "
+                 "basıncı ile devreye girme (yükleme) basıncının farkı yazılır (%2 − %3 = 1 bar).")
+          .arg(pressure, Digits(8.5F, separator), Digits(7.5F, separator));
+    case Kind::NarrowPressureBand:
+      return QStringLiteral(
+                 "Dikkat: %1 bar, kompresörlerin devreye girip çıktığı aralıklardan (en az %2 "
+                 "bar) dar; hacim bu yüzden büyük çıktı.")
+          .arg(pressure, Digits(sizing::kNarrowestSwitchingBand, separator));
+  }
+  return {};
+}
+
 }  // namespace
 
-QString ExplainSizing(const TypedInputs& inputs, const sizing::SizingState& state,
-                      const QString& shownResult) {
+SizingExplanation ExplainSizing(const TypedInputs& inputs, const sizing::SizingState& state,
+                                const QString& shownResult) {
   const QByteArray separator = inputs.decimalSeparator.toUtf8();
   const QString kind = inputs.kind == sizing::CompressorKind::Screw
                            ? QStringLiteral("Vidalı kompresör")
@@ -105,10 +170,16 @@ QString ExplainSizing(const TypedInputs& inputs, const sizing::SizingState& stat
                         .arg(state.PowerClassFactor)};
   if (!state.StorageVolume) {
     lines << QStringLiteral("Değerler hesaplanabilecek aralığın dışında: sonuç yok");
-    return lines.join(u'\n');
+    return {lines.join(u'\n'), false};
   }
   const ReadText flow(inputs.flowText, separator);
   const ReadText pressure(inputs.pressureText, separator);
+  const std::vector<sizing::SizingNote> notes =
+      sizing::NotesOn(inputs.kind, {inputs.powerClass, AsView(flow.read), AsView(pressure.read)},
+                      state, AsView(separator));
+  for (const sizing::SizingNote& note : notes) {
+    lines << NoteLine(note, inputs, state, flow, separator);
+  }
   lines << InputLine(QStringLiteral("Debi"), state.FreeAirDelivery, QStringLiteral("m3/dk"), flow,
                      separator, false);
   lines << InputLine(QStringLiteral("Basınç farkı"), state.PressureDifference,
@@ -123,7 +194,7 @@ QString ExplainSizing(const TypedInputs& inputs, const sizing::SizingState& stat
                  .arg(state.PowerClassFactor)
                  .arg(Digits(state.PressureDifference, separator), shownResult);
   }
-  return lines.join(u'\n');
+  return {lines.join(u'\n'), !notes.empty()};
 }
 
 }  // namespace velmora
