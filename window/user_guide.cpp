@@ -19,7 +19,13 @@ QStringList UserGuideFileNames() {
 
 QStringList UserGuideFolders() {
   const QString program = QCoreApplication::applicationDirPath();
+#ifdef Q_OS_WIN
+  // Above an unpacked zip (C:\velmora-1.00-windows-x64) lies C:\share, which
+  // any user of the machine may create and fill.
+  return {program};
+#else
   return {program, QDir::cleanPath(program + QStringLiteral("/../share/doc/velmora"))};
+#endif
 }
 
 bool OpenUserGuide() {

@@ -10,8 +10,9 @@ namespace velmora {
 // one under a name without Turkish letters, which its tools cannot carry.
 QStringList UserGuideFileNames();
 
-// Where the guide is installed: beside the program (the Windows downloads)
-// or in the documentation folder of the prefix it was installed into.
+// Where the guide is installed: beside the program (the Windows downloads),
+// or on Linux in the documentation folder of the prefix it was installed
+// into.
 QStringList UserGuideFolders();
 
 // Opens the guide in the default browser; false, and nothing opened, where

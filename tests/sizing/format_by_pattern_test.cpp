@@ -73,6 +73,9 @@ TEST(FormatByPattern, ShowsEveryDigitWithoutExponentOrGrouping) {
        "-340282350000000000000000000000000000000,0"},
       {1e20F, "#0.0#", ".", "100000000000000000000.0"},
       {123456789.0F, "#0.0#", ".", "123456790.0"},
+      // Above the whole-tenths shortcut's bound: 1048576.3 names this single
+      // too, but 1048576.2 lies nearer.
+      {1048576.25F, "#0.0#", ".", "1048576.2"},
       {1234.5F, "#0.0", ",", "1234,5"},
       {std::numeric_limits<float>::denorm_min(), "#0.0#", ".", "0.0"},
       {std::numeric_limits<float>::min(), "0.0", ".", "0.0"},
@@ -157,6 +160,7 @@ TEST(ShortestDigits, GivesWholeTenthsAsTheShortestDecimal) {
   EXPECT_EQ(velmora::sizing::ShortestDigits(-0.0F, "."), "0");
   EXPECT_EQ(velmora::sizing::ShortestDigits(99999.9F, ","), "99999,9");
   EXPECT_EQ(velmora::sizing::ShortestDigits(100000.1F, "."), "100000.1");
+  EXPECT_EQ(velmora::sizing::ShortestDigits(1048576.25F, "."), "1048576.2");
 }
 
 static_assert(NumberPattern("#0.0#").minIntegerDigits() == 1);

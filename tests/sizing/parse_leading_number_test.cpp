@@ -121,6 +121,12 @@ TEST(ParseLeadingNumber, SaturatesBeyondTheDoubleRange) {
   EXPECT_EQ(ParseLeadingNumber(tiny, "."), 0.0);
   EXPECT_EQ(ParseLeadingNumber("0," + tiny.substr(2), ","), 0.0);
   EXPECT_EQ(ParseLeadingNumber(std::string(400, '0') + "7", "."), 7.0);
+  // The longest integer part a double holds, 309 digits, and one digit more,
+  // which the reader answers without reading the digits.
+  EXPECT_EQ(ParseLeadingNumber("17976931348623157" + std::string(292, '0'), "."),
+            std::numeric_limits<double>::max());
+  EXPECT_EQ(ParseLeadingNumber("1" + std::string(308, '0') + ".5", "."), 1e308);
+  EXPECT_EQ(ParseLeadingNumber("1" + std::string(309, '0'), "."), kInfinity);
 }
 
 TEST(ParseLeadingNumber, AnswersTenMegabyteTextsQuickly) {

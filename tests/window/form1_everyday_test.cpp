@@ -558,29 +558,43 @@ void Form1EverydayTest::everyPopupDrawsLikeTheWindow() {
   QVERIFY(tipDrawsLikeTheWindow);
 }
 
-// F1 opens the guide installed beside the program, Turkish unless the
-// user's language is another one; without a guide it opens nothing.
+// F1 opens the guide installed beside the program (Windows) or in the
+// installed tree's documentation folder (Linux), Turkish unless the user's
+// language is another one; without a guide it opens nothing. On Windows the
+// folder above an unpacked zip may be one any user can fill, so only the
+// program's own folder counts there.
 void Form1EverydayTest::f1OpensTheGuideInTheUsersLanguage_data() {
   QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("folder");
   QTest::addColumn<QStringList>("installed");
   QTest::addColumn<QString>("opened");
   const QStringList both{"Kullanım Kılavuzu.html", "User Guide.html"};
+  const QString docs = QStringLiteral("../share/doc/velmora");
+#ifdef Q_OS_WIN
+  const QString fromDocs;
+#else
+  const QString fromDocs = QStringLiteral("User Guide.html");
+#endif
   // clang-format off
-  QTest::newRow("Turkish") << "tr_TR" << both << "Kullanım Kılavuzu.html";
-  QTest::newRow("English") << "en_US" << both << "User Guide.html";
-  QTest::newRow("German reads English") << "de_DE" << both << "User Guide.html";
-  QTest::newRow("Arabic reads English") << "ar_EG" << both << "User Guide.html";
-  QTest::newRow("Turkish, as the MSI names it") << "tr_TR" << QStringList{"Kullanim Kilavuzu.html"}
-                                                << "Kullanim Kilavuzu.html";
-  QTest::newRow("no guide installed") << "tr_TR" << QStringList{} << "";
+  QTest::newRow("Turkish") << "tr_TR" << "." << both << "Kullanım Kılavuzu.html";
+  QTest::newRow("English") << "en_US" << "." << both << "User Guide.html";
+  QTest::newRow("German reads English") << "de_DE" << "." << both << "User Guide.html";
+  QTest::newRow("Arabic reads English") << "ar_EG" << "." << both << "User Guide.html";
+  QTest::newRow("Turkish, as the MSI names it") << "tr_TR" << "."
+      << QStringList{"Kullanim Kilavuzu.html"} << "Kullanim Kilavuzu.html";
+  QTest::newRow("the installed tree's documentation folder") << "en_US" << docs << both
+                                                            << fromDocs;
+  QTest::newRow("no guide installed") << "tr_TR" << "." << QStringList{} << "";
   // clang-format on
 }
 
 void Form1EverydayTest::f1OpensTheGuideInTheUsersLanguage() {
   QFETCH(QString, locale);
+  QFETCH(QString, folder);
   QFETCH(QStringList, installed);
   QFETCH(QString, opened);
-  const QDir beside(QCoreApplication::applicationDirPath());
+  const QDir beside(QDir(QCoreApplication::applicationDirPath()).filePath(folder));
+  QVERIFY(beside.mkpath(QStringLiteral(".")));
   for (const QString& name : installed) {
     QFile guide(beside.filePath(name));
     QVERIFY(guide.open(QIODevice::WriteOnly));
@@ -659,6 +673,11 @@ void Form1EverydayTest::contrastRatioOfKnownPairs_data() {
   QTest::newRow("#767676 on white") << QColor(0x767676) << QColor(Qt::white) << 4.54;
   QTest::newRow("#949494 on white") << QColor(0x949494) << QColor(Qt::white) << 3.03;
   QTest::newRow("the same grey") << QColor(0x808080) << QColor(0x808080) << 1.0;
+  // Coloured pairs weigh red, green and blue apart: a formula that mixed up
+  // their weights passes every grey.
+  QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 4.00;
+  QTest::newRow("blue on white") << QColor(Qt::blue) << QColor(Qt::white) << 8.59;
+  QTest::newRow("#008000 on white") << QColor(0x008000) << QColor(Qt::white) << 5.14;
   // clang-format on
 }
 
