@@ -14,3 +14,6 @@ example=(--locale tr_TR --flow 10 --pressure 0,76 --option Option3 --press Comma
   --press Command2
 "$shot" "$out/guide-explained-tr.png" "${example[@]}" --tooltip Label8
 "$shot" "$out/guide-menu-tr.png" "${example[@]}" --menu Label8
+"$shot" "$out/guide-stale-tr.png" "${example[@]}" --then-flow 12
+"$shot" "$out/guide-notes-tr.png" --locale tr_TR --flow 100 --pressure 1 --option Option3 \
+  --press Command1 --tooltip Label8

@@ -1,16 +1,18 @@
 // Renders the window to a PNG, as it opens or with a calculation shown, so
 // that what users see can be looked at without a display.
 //   window_screenshot OUT.png [--locale L]
-//                     [--palette white-on-black|black-on-white|aquatic|night-sky]
-//                     [--palette dark]
+//                     [--palette white-on-black|black-on-white|aquatic|night-sky|dark]
 //                     [--flow F --pressure P --option OptionN --press CommandN]
 //                     [--then-flow F] [--menu Text1|Label8] [--tooltip Label8]
 //   window_screenshot --captions [--locale L]
+//   window_screenshot --explain [--locale L] --flow F --pressure P --option OptionN
+//                     --press CommandN
 // --then-flow types another flow after the press, as a user who goes on
 // editing does, so the result shows out of date.
 // The second form prints every text the window shows, one a line: captions,
 // the frame's title and the result's menu, for checking what the user's
-// guide quotes against the window itself.
+// guide quotes against the window itself; the third prints the result's
+// explanation, for checking the guide's worked examples against it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +30,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 #include "application.h"
 #include "form1.h"
@@ -65,14 +68,23 @@ QPixmap WithOpenMenu(QWidget& window, QWidget* control, const QPixmap& picture) 
   return combined.isNull() ? picture : combined;
 }
 
+// The user's guide shows pictures at their own size up to its column's
+// width, in pixels; a wider one would be scaled and blur.
+constexpr int kGuideColumnWidth = 640;
+
 // Shows a control's tooltip as a resting mouse would and paints it into the
-// picture.
+// picture; a tooltip that would reach past the guide's column is moved left.
 QPixmap WithToolTip(QWidget& window, QWidget* control, const QPixmap& picture) {
   QToolTip::showText(control->mapToGlobal(QPoint(control->width() / 2, control->height())),
                      control->toolTip(), control);
   QApplication::processEvents();
   for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->inherits("QTipLabel") && top->isVisible()) return WithPopup(window, top, picture);
+    if (!top->inherits("QTipLabel") || !top->isVisible()) continue;
+    const int columnEnd = window.mapToGlobal(QPoint(kGuideColumnWidth, 0)).x();
+    if (top->geometry().right() >= columnEnd) {
+      top->move(std::max(window.x(), columnEnd - top->width()), top->y());
+    }
+    return WithPopup(window, top, picture);
   }
   return picture;
 }
@@ -118,13 +130,15 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The PNG to write."));
   parser.addOption(QCommandLineOption(QStringLiteral("captions")));
+  parser.addOption(QCommandLineOption(QStringLiteral("explain")));
   for (const char* name : {"locale", "palette", "flow", "pressure", "option", "press", "then-flow",
                            "menu", "tooltip"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
   }
   parser.process(app);
   const bool captions = parser.isSet(QStringLiteral("captions"));
-  if (parser.positionalArguments().size() != (captions ? 0 : 1)) parser.showHelp(2);
+  const bool explain = parser.isSet(QStringLiteral("explain"));
+  if (parser.positionalArguments().size() != (captions || explain ? 0 : 1)) parser.showHelp(2);
   if (parser.isSet(QStringLiteral("locale"))) {
     QLocale::setDefault(QLocale(parser.value(QStringLiteral("locale"))));
   }
@@ -151,6 +165,10 @@ int main(int argc, char* argv[]) {
         ->setText(parser.value(QStringLiteral("then-flow")));
   }
   QApplication::processEvents();
+  if (explain) {
+    QTextStream(stdout) << window.findChild<QWidget*>(QStringLiteral("Label8"))->toolTip() << '\n';
+    return 0;
+  }
   QPixmap picture = window.grab();
   if (parser.isSet(QStringLiteral("menu"))) {
     picture = WithOpenMenu(window, window.findChild<QWidget*>(parser.value(QStringLiteral("menu"))),

@@ -99,21 +99,15 @@ QString WithoutGrouping(const QByteArray& read) {
   return QString::fromUtf8(read).trimmed().remove(u'.');
 }
 
+// Notes are one line each, short enough for a tooltip beside the window.
 QString NotAWholeNumberNote(const QString& field, const sizing::SizingNote& note, float used,
                             const QString& unit, const QByteArray& separator) {
   if (!note.numberRead) {
-    return QStringLiteral("Dikkat: %1 metni bir sayıyla başlamıyor; 0 sayıldı.").arg(field);
+    return QStringLiteral("Dikkat: %1 bir sayıyla başlamıyor; 0 sayıldı.").arg(field);
   }
   return QStringLiteral(
-             "Dikkat: %1 metninden yalnızca baştaki sayı (%2) okundu; değeri %3 cinsinden, "
-             "birimsiz yazın.")
+             "Dikkat: %1 metninden yalnızca baştaki sayı (%2) okundu; birimsiz, %3 olarak yazın.")
       .arg(field, Digits(used, separator), unit);
-}
-
-QString ScrewPressureNotANumberNote() {
-  return QStringLiteral(
-      "Dikkat: vidalı hesap basınç farkını ancak metnin tamamı bir sayıysa okur; hiçbir sayı "
-      "okunmadı, 0 sayıldı. Farkı bar cinsinden, birimsiz yazın.");
 }
 
 QString NoteLine(const sizing::SizingNote& note, const TypedInputs& inputs,
@@ -124,34 +118,36 @@ QString NoteLine(const sizing::SizingNote& note, const TypedInputs& inputs,
   switch (note.kind) {
     case Kind::NegativeFlow:
       return QStringLiteral(
-          "Dikkat: debi negatif, bu yüzden hacim de negatif çıktı; debiyi pozitif yazın.");
+          "Dikkat: debi negatif, bu yüzden hacim de negatif; debiyi pozitif yazın.");
     case Kind::UnusualFlow:
       return QStringLiteral(
-                 "Dikkat: %1 sınıfı bir kompresör genellikle %2 ile %3 m3/dk arası hava verir; "
-                 "%4 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a bölün, l/s ise %5 ile "
-                 "çarpın.")
+                 "Dikkat: olağan dışı debi; %1 kompresör genellikle %2–%3 m3/dk verir. m3/h'yi "
+                 "60'a bölün, l/s'yi %4 ile çarpın.")
           .arg(inputs.powerClassCaption, Digits(note.band.lowest, separator),
-               Digits(note.band.highest, separator), Digits(state.FreeAirDelivery, separator),
-               Digits(0.06F, separator));
+               Digits(note.band.highest, separator), Digits(0.06F, separator));
     case Kind::FlowWithGroupedThousands:
-      return QStringLiteral("Dikkat: \"%1\" %2 olarak okundu; binlikler ayırıcısız yazılır: %3.")
+      return QStringLiteral("Dikkat: \"%1\" %2 okundu; binlikler ayırıcısız yazılır: %3.")
           .arg(flow.echo, Digits(state.FreeAirDelivery, separator), WithoutGrouping(flow.read));
     case Kind::FlowNotWhollyANumber:
       return NotAWholeNumberNote(QStringLiteral("debi"), note, state.FreeAirDelivery,
                                  QStringLiteral("m3/dk"), separator);
     case Kind::PressureNotWhollyANumber:
-      if (inputs.kind == sizing::CompressorKind::Screw) return ScrewPressureNotANumberNote();
+      if (inputs.kind == sizing::CompressorKind::Screw) {
+        return QStringLiteral(
+            "Dikkat: vidalı hesap basınç farkını yalnızca tamamı sayıysa okur; 0 sayıldı. "
+            "Birimsiz yazın.");
+      }
       return NotAWholeNumberNote(QStringLiteral("basınç farkı"), note, state.PressureDifference,
                                  QStringLiteral("bar"), separator);
     case Kind::OperatingPressureTyped:
       return QStringLiteral(
-                 "Dikkat: %1 bar bir çalışma basıncına benziyor; buraya devreden çıkma (kesme) "
-                 "basıncı ile devreye girme (yükleme) basıncının farkı yazılır (%2 − %3 = 1 bar).")
+                 "Dikkat: %1 bar çalışma basıncına benziyor; buraya kesme ile yükleme basıncının "
+                 "farkı yazılır (%2 − %3 = 1).")
           .arg(pressure, Digits(8.5F, separator), Digits(7.5F, separator));
     case Kind::NarrowPressureBand:
       return QStringLiteral(
-                 "Dikkat: %1 bar, kompresörlerin devreye girip çıktığı aralıklardan (en az %2 "
-                 "bar) dar; hacim bu yüzden büyük çıktı.")
+                 "Dikkat: %1 bar, kompresörlerin devreye girip çıktığı farktan (en az %2 bar) dar; "
+                 "hacim bu yüzden büyük.")
           .arg(pressure, Digits(sizing::kNarrowestSwitchingBand, separator));
   }
   return {};

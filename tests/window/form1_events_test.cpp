@@ -232,8 +232,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("a comma ends the piston's number") << "en_US" << "Command2" << "Option3" << "10"
       << "1,5"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: basınç farkı metninden yalnızca baştaki sayı (1) okundu; değeri bar "
-                     "cinsinden, birimsiz yazın.",
+                     "Dikkat: basınç farkı metninden yalnızca baştaki sayı (1) okundu; birimsiz, bar olarak yazın.",
                      "Debi: 10 m3/dk",
                      "Basınç farkı: 1 bar (yazılan \"1,5\")", "Hacim = 10 × 15 ÷ (20 × 1) = 7.5 m3"};
   QTest::newRow("empty flow") << "tr_TR" << "Command1" << "Option1" << "" << "1"
@@ -241,17 +240,13 @@ void Form1EventsTest::resultExplainsItself_data() {
                      "Basınç farkı: 1 bar", "Hacim = 0 × 5 ÷ (30 × 1) = 0,0 m3"};
   QTest::newRow("flow with its unit") << "tr_TR" << "Command2" << "Option2" << "12,5 m3" << " 1 "
       << QStringList{"Pistonlu kompresör, 11-22 kW: güç katsayısı 25",
-                     "Dikkat: 11-22 kW sınıfı bir kompresör genellikle 0,73 ile 5,5 m3/dk arası "
-                     "hava verir; 12,5 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a "
-                     "bölün, l/s ise 0,06 ile çarpın.",
-                     "Dikkat: debi metninden yalnızca baştaki sayı (12,5) okundu; değeri m3/dk "
-                     "cinsinden, birimsiz yazın.",
+                     "Dikkat: olağan dışı debi; 11-22 kW kompresör genellikle 0,73–5,5 m3/dk verir. m3/h'yi 60'a bölün, l/s'yi 0,06 ile çarpın.",
+                     "Dikkat: debi metninden yalnızca baştaki sayı (12,5) okundu; birimsiz, m3/dk olarak yazın.",
                      "Debi: 12,5 m3/dk (yazılan \"12,5 m3\")", "Basınç farkı: 1 bar",
                      "Hacim = 12,5 × 15 ÷ (25 × 1) = 7,5 m3"};
   QTest::newRow("negative flow") << "en_US" << "Command1" << "Option1" << "-3" << "1"
       << QStringList{"Vidalı kompresör, 4-7.5 kW: güç katsayısı 30",
-                     "Dikkat: debi negatif, bu yüzden hacim de negatif çıktı; debiyi pozitif "
-                     "yazın.",
+                     "Dikkat: debi negatif, bu yüzden hacim de negatif; debiyi pozitif yazın.",
                      "Debi: -3 m3/dk",
                      "Basınç farkı: 1 bar", "Hacim = -3 × 5 ÷ (30 × 1) = -0.5 m3"};
   QTest::newRow("pressure 0") << "en_US" << "Command2" << "Option2" << "5" << "0"
@@ -262,8 +257,7 @@ void Form1EventsTest::resultExplainsItself_data() {
                      "Basınç farkı: -1 bar", "Basınç farkı sıfırdan büyük değil: hacim 0"};
   QTest::newRow("screw pressure no number") << "tr_TR" << "Command1" << "Option3" << "10" << "abc"
       << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: vidalı hesap basınç farkını ancak metnin tamamı bir sayıysa okur; "
-                     "hiçbir sayı okunmadı, 0 sayıldı. Farkı bar cinsinden, birimsiz yazın.",
+                     "Dikkat: vidalı hesap basınç farkını yalnızca tamamı sayıysa okur; 0 sayıldı. Birimsiz yazın.",
                      "Debi: 10 m3/dk",
                      "Basınç farkı: 0 bar (yazılan \"abc\")",
                      "Basınç farkı sıfırdan büyük değil: hacim 0"};
@@ -277,9 +271,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("shown shortened, explained whole") << "tr_TR" << "Command2" << "Option5"
       << "100000000" << "1"
       << QStringList{"Pistonlu kompresör, 110-160 KW: güç katsayısı 10",
-                     "Dikkat: 110-160 KW sınıfı bir kompresör genellikle 7,33 ile 40 m3/dk arası "
-                     "hava verir; 100000000 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a "
-                     "bölün, l/s ise 0,06 ile çarpın.",
+                     "Dikkat: olağan dışı debi; 110-160 KW kompresör genellikle 7,33–40 m3/dk verir. m3/h'yi 60'a bölün, l/s'yi 0,06 ile çarpın.",
                      "Debi: 100000000 m3/dk",
                      "Basınç farkı: 1 bar", "Hacim = 100000000 × 15 ÷ (10 × 1) = 150000000,0 m3"};
   QTest::newRow("Arabic separator and digits") << "ar_EG" << "Command1" << "Option3"
@@ -289,8 +281,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("a pasted line is echoed on one line") << "en_US" << "Command2" << "Option3"
       << "10\n5" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: debi metninden yalnızca baştaki sayı (10) okundu; değeri m3/dk "
-                     "cinsinden, birimsiz yazın.",
+                     "Dikkat: debi metninden yalnızca baştaki sayı (10) okundu; birimsiz, m3/dk olarak yazın.",
                      "Debi: 10 m3/dk (yazılan \"10 5\")", "Basınç farkı: 1 bar",
                      "Hacim = 10 × 15 ÷ (20 × 1) = 7.5 m3"};
   QTest::newRow("no-break space before the flow") << "tr_TR" << "Command1" << "Option3"
@@ -304,11 +295,8 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("narrow no-break space inside the flow") << "tr_TR" << "Command2" << "Option3"
       << "1\u202f5" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: 30-55 kW sınıfı bir kompresör genellikle 2 ile 13,75 m3/dk arası "
-                     "hava verir; 1 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a "
-                     "bölün, l/s ise 0,06 ile çarpın.",
-                     "Dikkat: debi metninden yalnızca baştaki sayı (1) okundu; değeri m3/dk "
-                     "cinsinden, birimsiz yazın.",
+                     "Dikkat: olağan dışı debi; 30-55 kW kompresör genellikle 2–13,75 m3/dk verir. m3/h'yi 60'a bölün, l/s'yi 0,06 ile çarpın.",
+                     "Dikkat: debi metninden yalnızca baştaki sayı (1) okundu; birimsiz, m3/dk olarak yazın.",
                      "Debi: 1 m3/dk (yazılan \"1 5\")", "Basınç farkı: 1 bar",
                      "Hacim = 1 × 15 ÷ (20 × 1) = 0,75 m3"};
   QTest::newRow("marks before numbers are not echoed") << "tr_TR" << "Command1" << "Option3"
@@ -318,8 +306,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("an override never reaches the explanation") << "tr_TR" << "Command1"
       << "Option3" << "10" << "\u202eabc\u202c"
       << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: vidalı hesap basınç farkını ancak metnin tamamı bir sayıysa okur; "
-                     "hiçbir sayı okunmadı, 0 sayıldı. Farkı bar cinsinden, birimsiz yazın.",
+                     "Dikkat: vidalı hesap basınç farkını yalnızca tamamı sayıysa okur; 0 sayıldı. Birimsiz yazın.",
                      "Debi: 10 m3/dk",
                      "Basınç farkı: 0 bar (yazılan \"abc\")",
                      "Basınç farkı sıfırdan büyük değil: hacim 0"};
@@ -330,25 +317,21 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("25 emoji are cut between two, not inside one") << "tr_TR" << "Command2"
       << "Option3" << "10" + QStringLiteral("😀").repeated(25) << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: debi metninden yalnızca baştaki sayı (10) okundu; değeri m3/dk "
-                     "cinsinden, birimsiz yazın.",
+                     "Dikkat: debi metninden yalnızca baştaki sayı (10) okundu; birimsiz, m3/dk olarak yazın.",
                      "Debi: 10 m3/dk (yazılan \"10" +
                          QStringLiteral("😀").repeated(18) + "…\")",
                      "Basınç farkı: 1 bar", "Hacim = 10 × 15 ÷ (20 × 1) = 7,5 m3"};
   QTest::newRow("a combining mark stays with its letter") << "tr_TR" << "Command2" << "Option3"
       << "10" + QString(36, u'a') + "e\u0301zzz" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: debi metninden yalnızca baştaki sayı (10) okundu; değeri m3/dk "
-                     "cinsinden, birimsiz yazın.",
+                     "Dikkat: debi metninden yalnızca baştaki sayı (10) okundu; birimsiz, m3/dk olarak yazın.",
                      "Debi: 10 m3/dk (yazılan \"10" + QString(36, u'a') + "…\")",
                      "Basınç farkı: 1 bar", "Hacim = 10 × 15 ÷ (20 × 1) = 7,5 m3"};
   // The notes, each beside its neighbour just inside an ordinary value.
   QTest::newRow("l/s typed as m3/min, point setting") << "en_US" << "Command1" << "Option1"
       << "100" << "1"
       << QStringList{"Vidalı kompresör, 4-7.5 kW: güç katsayısı 30",
-                     "Dikkat: 4-7.5 kW sınıfı bir kompresör genellikle 0.27 ile 1.88 m3/dk arası "
-                     "hava verir; 100 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a "
-                     "bölün, l/s ise 0.06 ile çarpın.",
+                     "Dikkat: olağan dışı debi; 4-7.5 kW kompresör genellikle 0.27–1.88 m3/dk verir. m3/h'yi 60'a bölün, l/s'yi 0.06 ile çarpın.",
                      "Debi: 100 m3/dk", "Basınç farkı: 1 bar",
                      "Hacim = 100 × 5 ÷ (30 × 1) = 16.67 m3"};
   QTest::newRow("the band's upper edge is ordinary") << "tr_TR" << "Command1" << "Option1"
@@ -358,38 +341,32 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("fifteen hundred with a point") << "tr_TR" << "Command2" << "Option3"
       << "1.500" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: 30-55 kW sınıfı bir kompresör genellikle 2 ile 13,75 m3/dk arası "
-                     "hava verir; 1,5 m3/dk olağan dışı. Teknik föydeki debi m3/h ise 60'a "
-                     "bölün, l/s ise 0,06 ile çarpın.",
-                     "Dikkat: \"1.500\" 1,5 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
+                     "Dikkat: olağan dışı debi; 30-55 kW kompresör genellikle 2–13,75 m3/dk verir. m3/h'yi 60'a bölün, l/s'yi 0,06 ile çarpın.",
+                     "Dikkat: \"1.500\" 1,5 okundu; binlikler ayırıcısız yazılır: 1500.",
                      "Debi: 1,5 m3/dk", "Basınç farkı: 1 bar",
                      "Hacim = 1,5 × 15 ÷ (20 × 1) = 1,13 m3"};
   QTest::newRow("operating pressure as the difference") << "tr_TR" << "Command1" << "Option3"
       << "10" << "8"
       << QStringList{"Vidalı kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: 8 bar bir çalışma basıncına benziyor; buraya devreden çıkma "
-                     "(kesme) basıncı ile devreye girme (yükleme) basıncının farkı yazılır "
-                     "(8,5 − 7,5 = 1 bar).",
+                     "Dikkat: 8 bar çalışma basıncına benziyor; buraya kesme ile yükleme basıncının farkı yazılır (8,5 − 7,5 = 1).",
                      "Debi: 10 m3/dk", "Basınç farkı: 8 bar", "Hacim = 10 × 5 ÷ (20 × 8) = 0,31 m3"};
   QTest::newRow("3,9 bar is a difference") << "tr_TR" << "Command2" << "Option3" << "10" << "3,9"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20", "Debi: 10 m3/dk",
                      "Basınç farkı: 3,9 bar", "Hacim = 10 × 15 ÷ (20 × 3,9) = 1,92 m3"};
   QTest::newRow("a narrow band") << "tr_TR" << "Command2" << "Option3" << "10" << "0,2"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: 0,2 bar, kompresörlerin devreye girip çıktığı aralıklardan (en az "
-                     "0,3 bar) dar; hacim bu yüzden büyük çıktı.",
+                     "Dikkat: 0,2 bar, kompresörlerin devreye girip çıktığı farktan (en az 0,3 bar) dar; hacim bu yüzden büyük.",
                      "Debi: 10 m3/dk", "Basınç farkı: 0,2 bar",
                      "Hacim = 10 × 15 ÷ (20 × 0,2) = 37,5 m3"};
   QTest::newRow("a pressure with its unit, piston") << "tr_TR" << "Command2" << "Option3"
       << "10" << "1,5 bar"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: basınç farkı metninden yalnızca baştaki sayı (1,5) okundu; değeri "
-                     "bar cinsinden, birimsiz yazın.",
+                     "Dikkat: basınç farkı metninden yalnızca baştaki sayı (1,5) okundu; birimsiz, bar olarak yazın.",
                      "Debi: 10 m3/dk", "Basınç farkı: 1,5 bar (yazılan \"1,5 bar\")",
                      "Hacim = 10 × 15 ÷ (20 × 1,5) = 5,0 m3"};
   QTest::newRow("a flow of letters") << "tr_TR" << "Command2" << "Option3" << "on" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: güç katsayısı 20",
-                     "Dikkat: debi metni bir sayıyla başlamıyor; 0 sayıldı.",
+                     "Dikkat: debi bir sayıyla başlamıyor; 0 sayıldı.",
                      "Debi: 0 m3/dk (yazılan \"on\")", "Basınç farkı: 1 bar",
                      "Hacim = 0 × 15 ÷ (20 × 1) = 0,0 m3"};
   // What is read is what the echo shows.
