@@ -23,6 +23,10 @@ QT_QPA_PLATFORM=offscreen "$shot" docs/window-aquatic.png --locale tr_TR \
   --palette aquatic --flow 10 --pressure 0,5 --option Option3 --press Command1
 QT_QPA_PLATFORM=offscreen "$shot" docs/result-explained-tr.png --locale tr_TR \
   --flow 10 --pressure 0,76 --option Option3 --press Command1 --tooltip Label8
+# A note (an operating pressure typed as the difference) on a result whose
+# flow was changed after the click, with its explanation.
+QT_QPA_PLATFORM=offscreen "$shot" docs/result-marked-tr.png --locale tr_TR \
+  --flow 10 --pressure 8 --option Option3 --press Command1 --then-flow 12 --tooltip Label8
 # Typed with an Arabic keyboard: Arabic-Indic digits and the Arabic separator.
 QT_QPA_PLATFORM=offscreen "$shot" docs/window-ar-eg.png --locale ar_EG \
   --flow "١٠" --pressure "٠٫٥" --option Option3 --press Command1
@@ -48,5 +52,6 @@ kill "$xvfb"
 # also changes the scheme while the window is open.
 tests/app/follows_qt6ct.sh build/default/app/velmora docs/window-qt6ct-dark.png >/dev/null
 echo "Wrote docs/window.png, window-qt6ct-dark.png, window-result.png, menu-field-tr.png, menu-result-tr.png," \
-  "window-white-on-black.png, window-aquatic.png, result-explained-tr.png and window-ar-eg.png," \
+  "window-white-on-black.png, window-aquatic.png, result-explained-tr.png, result-marked-tr.png" \
+  "and window-ar-eg.png," \
   "and the guide's pictures in docs/guide/"
