@@ -18,14 +18,13 @@ function(velmora_windows_folder)
     endif()
     list(APPEND runtime "${path}")
   endforeach()
-  set(qt_dlls Qt6::Core Qt6::Gui Qt6::Widgets)
   set(copies
     COMMAND ${CMAKE_COMMAND} -E make_directory "${folder}/plugins/platforms"
             "${folder}/plugins/styles" "${folder}/translations" "${folder}/fonts"
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${runtime} "${folder}"
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-            $<TARGET_FILE:Qt6::Test> "${folder}"
+            $<TARGET_FILE:Qt6::PrintSupport> $<TARGET_FILE:Qt6::Test> "${folder}"
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
             $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> "${folder}/plugins/platforms"
@@ -49,5 +48,5 @@ function(velmora_windows_folder)
   endforeach()
   set(VELMORA_WINDOWS_RUNTIME_DLLS ${names} PARENT_SCOPE)
   set(VELMORA_WINDOWS_QT_DLLS "${folder}/Qt6Core.dll" "${folder}/Qt6Gui.dll"
-      "${folder}/Qt6Widgets.dll" PARENT_SCOPE)
+      "${folder}/Qt6Widgets.dll" "${folder}/Qt6PrintSupport.dll" PARENT_SCOPE)
 endfunction()

@@ -60,7 +60,9 @@ fetch_source() {
 # windows/offscreen/minimal platforms and the Vista style. Debian's
 # tarball has no wintab; Qt 6.4.2 links qwindows.dll only with both Direct2D
 # and DirectWrite 3 off, and compiles it without OpenGL only when dynamic GL
-# is off too.
+# is off too. Without Direct2D, Qt leaves its DirectWrite font engine out,
+# yet its Windows print engine still calls it while DirectWrite is on: so
+# DirectWrite is off, which changes nothing else that is built.
 configure_qt() {
   cmake -S "$work/qt6-base-$qt_version+dfsg" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -73,7 +75,8 @@ configure_qt() {
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF -DFEATURE_printsupport=ON \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF \
-    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF \
+    -DFEATURE_directwrite3=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF \

@@ -7,17 +7,22 @@
 //   window_screenshot --captions [--locale L]
 //   window_screenshot --explain [--locale L] --flow F --pressure P --option OptionN
 //                     --press CommandN
+//   window_screenshot --sheet OUT.pdf --made-at 2026-12-09T14:30 [--locale L] --flow F
+//                     --pressure P --option OptionN --press CommandN
 // --then-flow types another flow after the press, as a user who goes on
 // editing does, so the result shows out of date.
 // The second form prints every text the window shows, one a line: captions,
 // the frame's title and the result's menu, for checking what the user's
 // guide quotes against the window itself; the third prints the result's
-// explanation, for checking the guide's worked examples against it.
+// explanation, for checking the guide's worked examples against it; the
+// fourth writes the result's calculation sheet as made at a given time, so
+// that its picture is the same every time.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +38,10 @@
 #include <algorithm>
 
 #include "application.h"
+#include "calculation_sheet.h"
 #include "form1.h"
 #include "high_contrast.h"
+#include "result_label.h"
 
 namespace {
 
@@ -98,7 +105,10 @@ void PrintCaptions(QWidget& window) {
   }
   QTimer::singleShot(0, [&] {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-      for (const QAction* action : menu->actions()) texts << action->text().remove(u'&');
+      // Without the keys a menu shows after a tab.
+      for (const QAction* action : menu->actions()) {
+        texts << action->text().remove(u'&').section(u'\t', 0, 0);
+      }
       menu->close();
     }
   });
@@ -132,13 +142,16 @@ int main(int argc, char* argv[]) {
   parser.addOption(QCommandLineOption(QStringLiteral("captions")));
   parser.addOption(QCommandLineOption(QStringLiteral("explain")));
   for (const char* name : {"locale", "palette", "flow", "pressure", "option", "press", "then-flow",
-                           "menu", "tooltip"}) {
+                           "menu", "tooltip", "sheet", "made-at"}) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
   }
   parser.process(app);
   const bool captions = parser.isSet(QStringLiteral("captions"));
   const bool explain = parser.isSet(QStringLiteral("explain"));
-  if (parser.positionalArguments().size() != (captions || explain ? 0 : 1)) parser.showHelp(2);
+  const bool sheet = parser.isSet(QStringLiteral("sheet"));
+  if (parser.positionalArguments().size() != (captions || explain || sheet ? 0 : 1)) {
+    parser.showHelp(2);
+  }
   if (parser.isSet(QStringLiteral("locale"))) {
     QLocale::setDefault(QLocale(parser.value(QStringLiteral("locale"))));
   }
@@ -165,9 +178,19 @@ int main(int argc, char* argv[]) {
         ->setText(parser.value(QStringLiteral("then-flow")));
   }
   QApplication::processEvents();
+  const auto* result = window.findChild<velmora::ResultLabel*>(QStringLiteral("Label8"));
   if (explain) {
-    QTextStream(stdout) << window.findChild<QWidget*>(QStringLiteral("Label8"))->toolTip() << '\n';
+    QTextStream(stdout) << result->toolTip() << '\n';
     return 0;
+  }
+  if (sheet) {
+    const velmora::CalculationSheet made{
+        QDateTime::fromString(parser.value(QStringLiteral("made-at")), Qt::ISODate), result->text(),
+        result->Explanation()};
+    QString failure;
+    if (velmora::WriteSheetPdf(made, parser.value(QStringLiteral("sheet")), &failure)) return 0;
+    QTextStream(stderr) << failure << '\n';
+    return 1;
   }
   QPixmap picture = window.grab();
   if (parser.isSet(QStringLiteral("menu"))) {

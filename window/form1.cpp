@@ -13,10 +13,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 #include <iterator>
 #include <limits>
 
+#include "calculation_sheet.h"
 #include "command_button.h"
 #include "dialog_font.h"
 #include "pressure_box.h"
@@ -84,6 +86,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Option1->setFocus();
   Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::CreateControls() {
   Label3 = PlaceLabel(this, "Label3", QStringLiteral("Kompresör Gücü :"),
@@ -158,6 +162,11 @@ void Form1::SetUpControls() {
   connect(powerClasses, &QButtonGroup::buttonToggled, this, &Form1::FollowInputChanges);
   connect(Text1, &QLineEdit::textChanged, this, &Form1::FollowInputChanges);
   connect(Combo1, &QComboBox::editTextChanged, this, &Form1::FollowInputChanges);
+  connect(Label8, &velmora::ResultLabel::SaveSheetRequested, this, &Form1::SaveCalculationSheet);
+  connect(Label8, &velmora::ResultLabel::PrintSheetRequested, this, &Form1::PrintCalculationSheet);
+  // From anywhere in the window, as in any program that saves and prints.
+  new QShortcut(QKeySequence::Save, this, this, &Form1::SaveCalculationSheet);
+  new QShortcut(QKeySequence::Print, this, this, &Form1::PrintCalculationSheet);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }

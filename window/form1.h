@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -16,6 +17,7 @@ class QLineEdit;
 class QRadioButton;
 
 namespace velmora {
+struct CalculationSheet;
 class CommandButton;
 class PressureBox;
 class ResultLabel;
@@ -30,6 +32,9 @@ class Form1 : public QWidget {
 
  public:
   explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,12 +70,16 @@ class Form1 : public QWidget {
   };
   ResultInputs CurrentInputs() const;
   void FollowInputChanges();
+  void SaveCalculationSheet();
+  void PrintCalculationSheet();
   std::array<std::pair<QRadioButton*, velmora::sizing::PowerClass>, 5> PowerClassOptions() const;
   QRadioButton* SelectedOption() const;
   velmora::sizing::PowerClass SelectedPowerClass() const;
 
   velmora::sizing::SizingState SizingState_;
   std::optional<ResultInputs> resultInputs_;
+  // What a saved or printed sheet documents: the last result, as it was.
+  std::unique_ptr<velmora::CalculationSheet> sheet_;
 
   QLabel* Label3 = nullptr;
   QRadioButton* Option1 = nullptr;

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "calculation_sheet.h"
 #include "calculation_text.h"
 #include "form1.h"
 #include "pressure_box.h"
@@ -80,6 +81,9 @@ void Form1::ShowStorageVolume(velmora::sizing::CompressorKind kind) {
   const velmora::SizingExplanation explanation =
       velmora::ExplainSizing(ReadTypedInputs(kind), SizingState_, result);
   Label8->ShowResult(result, explanation.text, explanation.hasNotes);
+  sheet_ = result.isEmpty() ? nullptr
+                            : std::make_unique<velmora::CalculationSheet>(velmora::CalculationSheet{
+                                  QDateTime::currentDateTime(), result, explanation.text});
   resultInputs_ = CurrentInputs();
   DescribeResult();
 }

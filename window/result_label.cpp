@@ -99,6 +99,18 @@ QMenu* ResultLabel::CreateContextMenu() {
       });
   selectAll->setObjectName(QStringLiteral("selectAllResult"));
   selectAll->setEnabled(CanBeSelected());
+  menu->addSeparator();
+  // After a tab, a menu shows the keys that do the same from the window.
+  const auto withKeys = [](const char* text, QKeySequence::StandardKey keys) {
+    return QString::fromUtf8(text) + u'\t' + QKeySequence(keys).toString(QKeySequence::NativeText);
+  };
+  QAction* saveSheet = menu->addAction(withKeys("Hesap Föyünü Kaydet…", QKeySequence::Save), this,
+                                       &ResultLabel::SaveSheetRequested);
+  saveSheet->setObjectName(QStringLiteral("saveSheet"));
+  QAction* printSheet = menu->addAction(withKeys("Yazdır…", QKeySequence::Print), this,
+                                        &ResultLabel::PrintSheetRequested);
+  printSheet->setObjectName(QStringLiteral("printSheet"));
+  for (QAction* sheet : {saveSheet, printSheet}) sheet->setEnabled(!text().isEmpty());
   return menu;
 }
 

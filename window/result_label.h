@@ -44,10 +44,16 @@ class ResultLabel : public QLabel {
   bool CopySelection() const;
 
   // What a right-click opens: Copy, enabled while there is a result, Copy
-  // Calculation, enabled once there was a calculation, and Select All,
-  // enabled while the result shows whole.
+  // Calculation, enabled once there was a calculation, Select All, enabled
+  // while the result shows whole, and the calculation sheet's Save and
+  // Print, enabled while there is a result.
   QMenu* CreateContextMenu();
   void ShowContextMenu(const QPoint& globalPosition);
+
+ signals:
+  // The calculation sheet's entries of the menu, which the window answers.
+  void SaveSheetRequested();
+  void PrintSheetRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -167,8 +167,8 @@ def main(shot, render_pictures, pictures_dir, *guides):
         for caption in reader.captions:
             if collapsed(caption) not in texts:
                 failures.append(f"{name} quotes '{caption}', which the window does not show")
-        if len(reader.pictures) < 7:
-            failures.append(f"{name} has {len(reader.pictures)} pictures, not 7")
+        if len(reader.pictures) < 8:
+            failures.append(f"{name} has {len(reader.pictures)} pictures, not 8")
         for source in reader.pictures:
             if not source.startswith("data:image/png;base64,"):
                 failures.append(f"{name} links a picture instead of embedding it: {source[:60]}")

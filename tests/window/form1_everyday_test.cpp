@@ -7,18 +7,27 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "calculation_sheet.h"
 #include "contrast.h"
 #include "form1_driver.h"
 #include "high_contrast.h"
@@ -28,6 +37,16 @@
 using velmora::testing::Form1Driver;
 
 namespace {
+
+// What a PDF tool prints.
+QString Run(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(QStandardPaths::findExecutable(tool), arguments);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString Collapsed(const QString& text) { return text.simplified(); }
 
 // Right-clicks a control and hands the menu that opens to inspect.
 template <typename Inspect>
@@ -118,8 +137,29 @@ class Form1EverydayTest : public QObject {
   void everyEdgeStandsOutUnderEveryPalette_data();
   void everyEdgeStandsOutUnderEveryPalette();
   void themeChangeIsFollowedAtOnce();
+  void calculationSheetFilesTheClicksResult_data();
+  void calculationSheetFilesTheClicksResult();
+  void noResultNoSheet();
+  void sheetThatCannotBeWrittenLeavesNothing();
 
  private:
+  // Ctrl+S or Ctrl+P in the flow field, with the dialog that opens answered
+  // by `answer`; false where no dialog opened.
+  template <typename Answer>
+  bool PressAndAnswer(int key, Answer answer) {
+    // As a user comes back to the window after an earlier dialog.
+    window_->Form().activateWindow();
+    if (!QTest::qWaitForWindowActive(&window_->Form())) return false;
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      opened = dialog != nullptr;
+      if (dialog != nullptr) answer(dialog);
+    });
+    QTest::keyClick(window_->Find(QStringLiteral("Text1")), static_cast<Qt::Key>(key),
+                    Qt::ControlModifier);
+    return opened;
+  }
   std::optional<Form1Driver> window_;
 };
 
@@ -826,6 +866,166 @@ void Form1EverydayTest::themeChangeIsFollowedAtOnce() {
              true);
     }
   }
+}
+
+// Filed as the click made it: a one-page PDF/A with embedded fonts that
+// holds every line of the explanation and the result as the window showed
+// it, whatever is typed after the click; printed, the same page.
+void Form1EverydayTest::calculationSheetFilesTheClicksResult_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<QString>("flow");
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<QString>("paper");
+  // clang-format off
+  QTest::newRow("screw, rounded pressure") << "tr_TR" << "Command1" << "Option3" << "10" << "0,76"
+                                           << "A4";
+  QTest::newRow("piston, English") << "en_US" << "Command2" << "Option1" << "1" << "0.5"
+                                   << "Letter";
+  QTest::newRow("piston, 11-22 kW") << "tr_TR" << "Command2" << "Option2" << "3" << "1" << "A4";
+  QTest::newRow("screw, 60-90 kW") << "tr_TR" << "Command1" << "Option4" << "15" << "1,2" << "A4";
+  QTest::newRow("screw, Arabic") << "ar_EG" << "Command1" << "Option5" << "٢٠" << "٠٫٥" << "A4";
+  QTest::newRow("with notes") << "tr_TR" << "Command1" << "Option3" << "100" << "8" << "A4";
+  QTest::newRow("a long pasted text") << "tr_TR" << "Command2" << "Option3"
+                                      << "10 " + QString(5000, u'x') << "1" << "A4";
+  // clang-format on
+}
+
+void Form1EverydayTest::calculationSheetFilesTheClicksResult() {
+  QFETCH(QString, locale);
+  QFETCH(QString, button);
+  QFETCH(QString, option);
+  QFETCH(QString, flow);
+  QFETCH(QString, pressure);
+  QFETCH(QString, paper);
+  const QTemporaryDir folder;
+  window_.emplace(qPrintable(locale));
+  window_->Enter(option, flow, pressure);
+  window_->Click(button);
+  const QString result = window_->Shown();
+  const QString explanation = window_->Find<QLabel>(QStringLiteral("Label8"))->toolTip();
+  window_->Find<QLineEdit>(QStringLiteral("Text1"))->setText(QStringLiteral("999"));
+
+  const QString saved = folder.filePath(QStringLiteral("sheet.pdf"));
+  QString suggested;
+  QVERIFY(PressAndAnswer(Qt::Key_S, [&](QWidget* dialog) {
+    auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+    suggested = fileDialog->selectedFiles().value(0);
+    fileDialog->selectFile(saved);
+    static_cast<QDialog*>(fileDialog)->accept();
+  }));
+  QVERIFY2(QFileInfo(suggested).fileName().startsWith(QStringLiteral("Velmora hesabı ")),
+           qPrintable(suggested));
+  QVERIFY(QFileInfo(suggested).fileName().endsWith(QStringLiteral(".pdf")));
+  QVERIFY(QFile::exists(saved));
+
+  QStringList pages{saved};
+#ifndef Q_OS_WIN
+  // Printing goes through the platform's dialog, Windows' own there, which
+  // no test answers; here the dialog's printer writes a PDF.
+  const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+  QString docName;
+  QVERIFY(PressAndAnswer(Qt::Key_P, [&](QWidget* dialog) {
+    auto* printDialog = qobject_cast<QPrintDialog*>(dialog);
+    docName = printDialog->printer()->docName();
+    // Qt's own dialog: its last printer prints to a file, named below it.
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    QVERIFY(printers != nullptr && file != nullptr);
+    printers->setCurrentIndex(printers->count() - 1);
+    file->setText(printed);
+    printDialog->accept();
+  }));
+  QCOMPARE(docName, QFileInfo(suggested).fileName());
+  pages << printed;
+#endif
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+    QSKIP("no pdftotext to read the sheet with");
+  }
+  for (const QString& pdf : pages) {
+    const QString text = Collapsed(Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+    for (const QString& line : explanation.split(u'\n')) {
+      QVERIFY2(text.contains(Collapsed(line)), qPrintable(line));
+    }
+    QVERIFY(text.contains(QStringLiteral("Toplam Depolama Hacmi >= %1 m3").arg(result)));
+    QVERIFY(!text.contains(QStringLiteral("Girdiler bu sonuçtan sonra değişti")));
+    for (const char* blank : {"Hazırlayan:", "Kontrol eden:", "İmza:"}) {
+      QVERIFY(text.contains(QString::fromUtf8(blank)));
+    }
+    const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
+    const QStringList fonts =
+        Run(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString& font : fonts) {
+      QVERIFY2(font.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +(yes|no) +[0-9]"))),
+               qPrintable(font));
+    }
+  }
+  const QString metadata = Run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), saved});
+  QVERIFY(metadata.contains(QStringLiteral("pdfaid:part=\"1\" pdfaid:conformance=\"B\"")));
+  QVERIFY(metadata.contains(QStringLiteral("<dc:creator>")));
+  const QString info = Run(QStringLiteral("pdfinfo"), {saved});
+  QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +Basınçlı Hava Depolama"))),
+           qPrintable(info));
+  QVERIFY2(info.contains(QStringLiteral("(%1)").arg(paper), Qt::CaseInsensitive), qPrintable(info));
+}
+
+// Before any result, Ctrl+S and Ctrl+P open nothing, and the menu's
+// entries are disabled.
+void Form1EverydayTest::noResultNoSheet() {
+  window_.emplace("tr_TR");
+  QVERIFY(!PressAndAnswer(Qt::Key_S, [](QWidget* dialog) { dialog->close(); }));
+  QVERIFY(!PressAndAnswer(Qt::Key_P, [](QWidget* dialog) { dialog->close(); }));
+  RightClick(window_->Find(QStringLiteral("Label8")), [](QMenu& menu) {
+    for (const char* name : {"saveSheet", "printSheet"}) {
+      auto* entry = menu.findChild<QAction*>(QLatin1String(name));
+      QVERIFY(entry != nullptr && !entry->isEnabled());
+    }
+    QCOMPARE(menu.findChild<QAction*>(QStringLiteral("saveSheet"))->text(),
+             QStringLiteral("Hesap Föyünü Kaydet…\t") +
+                 QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText));
+    QVERIFY(menu.findChild<QAction*>(QStringLiteral("printSheet"))
+                ->text()
+                .startsWith(QStringLiteral("Yazdır…\t")));
+  });
+}
+
+// A place that cannot be written gets a message saying so, and nothing
+// half-written is left there.
+void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing() {
+  const QTemporaryDir folder;
+  // Under a plain file no folder can be made, whoever runs the test.
+  const QString blocker = folder.filePath(QStringLiteral("plain file"));
+  QFile plain(blocker);
+  QVERIFY(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  const QString path = blocker + QStringLiteral("/sheet.pdf");
+  QString failure;
+  QVERIFY(!velmora::WriteSheetPdf(
+      {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
+      path, &failure));
+  QVERIFY(!failure.isEmpty());
+  QVERIFY(!QFile::exists(path));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+           QStringList{QStringLiteral("plain file")});
+
+  window_.emplace("tr_TR");
+  window_->Click(QStringLiteral("Command1"));
+  QString message;
+  QVERIFY(PressAndAnswer(Qt::Key_S, [&](QWidget* dialog) {
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      message = box->text();
+      box->accept();
+    });
+    auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+    fileDialog->selectFile(path);
+    static_cast<QDialog*>(fileDialog)->accept();
+  }));
+  QVERIFY2(message.startsWith(QStringLiteral("Hesap föyü kaydedilemedi")), qPrintable(message));
 }
 
 QTEST_MAIN(Form1EverydayTest)

@@ -1,0 +1,204 @@
+#include "calculation_sheet.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextDocument>
+#include <QThread>
+#include <algorithm>
+#include <array>
+
+#include "velmora_version.h"
+
+namespace velmora {
+namespace {
+
+const QString kProgram = QStringLiteral("Velmora " VELMORA_VERSION);
+
+QString Title() { return QStringLiteral("Basınçlı Hava Depolama Hacmi Hesabı"); }
+
+// The face the program ships and lays its window out in.
+QFont SheetFont() {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(10.5);
+  return font;
+}
+
+QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+QString MadeAt(const QDateTime& madeAt) {
+  const QLocale locale;
+  return locale.toString(madeAt.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+         locale.toString(madeAt.time(), QLocale::ShortFormat);
+}
+
+QString ExplanationHtml(const QString& explanation) {
+  QString html;
+  for (const QString& line : explanation.split(u'\n')) {
+    // The notes are what a checker must not miss.
+    const bool note = line.startsWith(QStringLiteral("Dikkat: "));
+    html +=
+        QStringLiteral("<p%1>%2</p>")
+            .arg(note ? QStringLiteral(" style=\"font-weight:bold\"") : QString(), Escaped(line));
+  }
+  return html;
+}
+
+QString AssumptionsHtml() {
+  return QStringLiteral(
+      "<p>Yük/boşta ya da dur/kalk kontrollü kompresör; debi emiş koşullarındaki serbest hava "
+      "debisidir (FAD, ISO 1217); kesme ile yükleme basıncı arasındaki bandın tamamı "
+      "kullanılabilir.</p>"
+      "<p>Güç katsayısı, sınıfın saatte izin verilen devreye girip çıkma sayısıdır; üretici daha "
+      "azına izin veriyorsa hacim aynı oranda büyür. Değişken devirli kompresörlerde üreticinin "
+      "önerdiği hacim geçerlidir.</p>");
+}
+
+QString SignaturesHtml() {
+  static const std::array<const char*, 6> kBlanks{"Tesis",        "Kompresör", "Hazırlayan",
+                                                  "Kontrol eden", "Tarih",     "İmza"};
+  QString rows;
+  for (const char* blank : kBlanks) {
+    rows += QStringLiteral(
+                "<tr><td width=\"25%\" style=\"padding:18px 4px 2px 0\">%1:</td>"
+                "<td style=\"border-bottom:1px solid black\">&nbsp;</td></tr>")
+                .arg(QString::fromUtf8(blank));
+  }
+  return QStringLiteral("<table width=\"100%\" cellspacing=\"0\">%1</table>").arg(rows);
+}
+
+QString SheetHtml(const CalculationSheet& sheet) {
+  return QStringLiteral(
+             "<h2>%1</h2>"
+             "<p>Hesap tarihi: %2 &nbsp;·&nbsp; %3</p>"
+             "<h3>Hesap</h3>%4"
+             "<p style=\"font-size:large; font-weight:bold; margin-top:12px\">"
+             "Toplam Depolama Hacmi &gt;= %5 m3 (tank+borular)</p>"
+             "<h3>Kuralın varsaydıkları</h3>%6"
+             "<h3>Onay</h3>%7")
+      .arg(Escaped(Title()), Escaped(MadeAt(sheet.madeAt)), kProgram,
+           ExplanationHtml(sheet.explanation), Escaped(sheet.result), AssumptionsHtml(),
+           SignaturesHtml());
+}
+
+// The author of a filed calculation is whoever is signed in; the sheet's
+// blanks say who prepared and checked it.
+QString Author() {
+  for (const char* name : {"USERNAME", "USER", "LOGNAME"}) {
+    const QString user = qEnvironmentVariable(name);
+    if (!user.isEmpty()) return user;
+  }
+  return kProgram;
+}
+
+// PDF/A wants its metadata twice, in the document information and in XMP,
+// and the two the same. Qt writes the information (title, creator, the
+// moment it begins the file) but knows no author, so the XMP, author
+// included, is written here for the same second Qt will write.
+QByteArray XmpMetadata(const QString& author, const QDateTime& now) {
+  const int offset = now.offsetFromUtc();
+  const QString zone = offset == 0
+                           ? QStringLiteral("Z")
+                           : QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+',
+                                               std::abs(offset) / 3600, std::abs(offset) / 60 % 60);
+  const QString date = now.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + zone;
+  return QStringLiteral(
+             "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+             "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+             "  <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+             "    <rdf:Description xmlns:dc=\"http://purl.org/dc/elements/1.1/\" rdf:about=\"\">\n"
+             "      <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt>"
+             "</dc:title>\n"
+             "      <dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+             "    </rdf:Description>\n"
+             "    <rdf:Description xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" rdf:about=\"\" "
+             "xmp:CreatorTool=\"%3\" xmp:CreateDate=\"%4\" xmp:ModifyDate=\"%4\"/>\n"
+             "    <rdf:Description xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" rdf:about=\"\" "
+             "pdf:Producer=\"Qt " QT_VERSION_STR
+             "\"/>\n"
+             "    <rdf:Description xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\" rdf:about=\"\" "
+             "pdfaid:part=\"1\" pdfaid:conformance=\"B\"/>\n"
+             "  </rdf:RDF>\n"
+             "</x:xmpmeta>\n"
+             "<?xpacket end='w'?>")
+      .arg(Escaped(Title()), Escaped(author), kProgram, date)
+      .toUtf8();
+}
+
+// A second that is about to end would give Qt's date the next one.
+QDateTime StartOfAWholeSecond() {
+  constexpr int kLastSafeMillisecond = 900;
+  QDateTime now = QDateTime::currentDateTime();
+  if (now.time().msec() > kLastSafeMillisecond) {
+    QThread::msleep(static_cast<unsigned long>(1000 - now.time().msec()));
+    now = QDateTime::currentDateTime();
+  }
+  return now;
+}
+
+}  // namespace
+
+bool DrawCalculationSheet(QPagedPaintDevice& page, const CalculationSheet& sheet) {
+  QPainter painter;
+  if (!painter.begin(&page)) return false;
+  QTextDocument document;
+  document.documentLayout()->setPaintDevice(&page);
+  document.setDefaultFont(SheetFont());
+  document.setHtml(SheetHtml(sheet));
+  const QRectF area = page.pageLayout().paintRectPixels(page.logicalDpiX());
+  document.setPageSize(area.size());
+  document.drawContents(&painter);
+  return painter.end();
+}
+
+QPageSize UserPaperSize() {
+  // Where Letter is the paper of the office.
+  static constexpr std::array kLetter{QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,
+                                      QLocale::Philippines,  QLocale::Chile,     QLocale::Colombia,
+                                      QLocale::Venezuela,    QLocale::PuertoRico};
+  const QLocale locale;
+  const bool letter =
+      std::find(kLetter.begin(), kLetter.end(), locale.territory()) != kLetter.end() ||
+      locale.measurementSystem() == QLocale::ImperialUSSystem;
+  return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+QString SheetFileName(const QDateTime& madeAt) {
+  return QStringLiteral("Velmora hesabı %1.pdf")
+      .arg(madeAt.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
+}
+
+bool WriteSheetPdf(const CalculationSheet& sheet, const QString& path, QString* failure) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    *failure = file.errorString();
+    return false;
+  }
+  {
+    QPdfWriter writer(&file);
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(Title());
+    writer.setCreator(kProgram);
+    writer.setPageSize(UserPaperSize());
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    writer.setDocumentXmpMetadata(XmpMetadata(Author(), StartOfAWholeSecond()));
+    if (!DrawCalculationSheet(writer, sheet)) file.cancelWriting();
+  }
+  if (!file.commit()) {
+    *failure = file.errorString();
+    return false;
+  }
+  return true;
+}
+
+bool PrintSheet(const CalculationSheet& sheet, QPrinter& printer) {
+  printer.setCreator(kProgram);
+  return DrawCalculationSheet(printer, sheet) && printer.printerState() != QPrinter::Error;
+}
+
+}  // namespace velmora
