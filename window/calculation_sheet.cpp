@@ -90,7 +90,7 @@ QString SheetHtml(const CalculationSheet& sheet) {
 // blanks say who prepared and checked it.
 QString Author() {
   for (const char* name : {"USERNAME", "USER", "LOGNAME"}) {
-    const QString user = qEnvironmentVariable(name);
+    QString user = qEnvironmentVariable(name);
     if (!user.isEmpty()) return user;
   }
   return kProgram;

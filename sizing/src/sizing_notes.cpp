@@ -1,6 +1,7 @@
 #include "sizing/sizing_notes.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 #include "decimal_text.h"
@@ -17,8 +18,7 @@ struct PowerRange {
 
 // Hundredths rounded half away from zero, as the note shows them.
 float ToHundredths(double value) {
-  const auto hundredths = static_cast<long long>(value * 100.0 + 0.5);
-  return detail::RoundToSingle(static_cast<double>(hundredths) / 100.0);
+  return detail::RoundToSingle(static_cast<double>(std::lround(value * 100.0)) / 100.0);
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
