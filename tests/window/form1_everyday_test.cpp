@@ -151,13 +151,18 @@ class Form1EverydayTest : public QObject {
     window_->Form().activateWindow();
     if (!QTest::qWaitForWindowActive(&window_->Form())) return false;
     bool opened = false;
-    QTimer::singleShot(0, [&] {
+    // A timer of this scope: where no dialog opens, it must not fire later.
+    QTimer answerer;
+    answerer.setSingleShot(true);
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
       QWidget* dialog = QApplication::activeModalWidget();
       opened = dialog != nullptr;
       if (dialog != nullptr) answer(dialog);
     });
+    answerer.start(0);
     QTest::keyClick(window_->Find(QStringLiteral("Text1")), static_cast<Qt::Key>(key),
                     Qt::ControlModifier);
+    QApplication::processEvents();
     return opened;
   }
   std::optional<Form1Driver> window_;
