@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Each signed file verifies against the authority that issued the signing
 # certificate (VELMORA_SIGN_CA), carries an RFC 3161 timestamp, and fails
-# verification once a single byte of it is changed.
-#   check-signatures.sh FILE...
+# verification once a single byte of it is changed. A folder stands for
+# every program and library in it.
+#   check-signatures.sh FILE|FOLDER...
 set -euo pipefail
 : "${VELMORA_SIGN_CA:?the certificate authority to verify against}"
 scratch=$(mktemp -d)
@@ -12,7 +13,7 @@ verify() {
   osslsigncode verify -CAfile "$VELMORA_SIGN_CA" -TSA-CAfile "$VELMORA_SIGN_CA" -in "$1" \
     >"$scratch/verify.log" 2>&1
 }
-for file in "$@"; do
+while IFS= read -r file; do
   name=$(basename "$file")
   verify "$file" || { cat "$scratch/verify.log" >&2; fail "$name does not verify"; }
   grep -q '^Timestamp Server Signature verification: ok' "$scratch/verify.log" ||
@@ -24,4 +25,10 @@ for file in "$@"; do
     dd of="$scratch/changed" bs=1 seek="$middle" conv=notrunc status=none
   ! verify "$scratch/changed" || fail "$name still verifies with byte $middle changed"
   echo "$name: signed, timestamped, and a changed byte fails verification"
-done
+done < <(for path in "$@"; do
+  if [ -d "$path" ]; then
+    find "$path" -type f \( -iname '*.exe' -o -iname '*.dll' \) | LC_ALL=C sort
+  else
+    echo "$path"
+  fi
+done)
