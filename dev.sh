@@ -30,6 +30,7 @@ windows_packages=(
   wine64 fonts-wine nsis googletest librsvg2-bin icoutils
   xvfb openbox xdotool xclip x11-utils imagemagick locales
   wixl msitools faketime osslsigncode openssl python3 unzip
+  softhsm2 libengine-pkcs11-openssl
 )
 
 as_root() {
@@ -156,15 +157,26 @@ windows() {
     /usr/lib/wine/wineserver -w
   fi
   ctest --preset windows
-  # The whole signing path with a certificate made for the run: every
-  # signed file verifies and carries a timestamp, and the signed downloads
-  # install, run and uninstall under Wine.
+  # The whole signing path with a certificate made for the run, and only
+  # that one: every program and library shipped, the installer and the MSI
+  # are signed, verify and carry a timestamp; a signature that fails stops
+  # the build; the signed downloads install, run and uninstall under Wine.
   # shellcheck disable=SC2016
   tools/with-throwaway-certificate.sh bash -euo pipefail -c '
     cmake --build --preset windows --target windows_packages
-    tools/check-signatures.sh build/windows/stage/velmora-*/velmora.exe \
-      build/windows/velmora-*-windows-x64-setup.exe build/windows/velmora-*-windows-x64.msi
+    package=velmora-$(sed -n "s/^CMAKE_PROJECT_VERSION:STATIC=//p" build/windows/CMakeCache.txt)-windows-x64
+    tools/check-signatures.sh "build/windows/stage/$package" \
+      "build/windows/$package-setup.exe" "build/windows/$package.msi"
+    tools/check-failed-signature.sh build/windows
     tools/check-windows-program.sh build/windows'
+  # A key on a PKCS#11 token signs as a file's does.
+  # shellcheck disable=SC2016
+  tools/with-throwaway-certificate.sh --token bash -euo pipefail -c '
+    copy=$(mktemp -d)
+    cp build/windows/bin/velmora.exe "$copy/"
+    tools/sign-windows.sh "$copy/velmora.exe"
+    tools/check-signatures.sh "$copy/velmora.exe"
+    rm -rf "$copy"'
   # The downloads as released, signed only where a certificate is given.
   # Unsigned, packing twice gives the same bytes; a signature carries the
   # time it was made, so signed ones differ by that.

@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
 # Runs a command with a code-signing certificate in its environment, as a
 # release would have one, made here for the run and thrown away after it: a
-# certificate authority, a code-signing certificate it issued (as a
-# password-protected PKCS#12 file) and an RFC 3161 timestamp authority it
-# issued, served on a loopback port. Nothing secret is kept and nothing
-# leaves the machine. VELMORA_SIGN_CA names the authority's certificate,
-# for verifying.
+# certificate authority, a code-signing certificate it issued and an RFC
+# 3161 timestamp authority it issued, served on a loopback port. Nothing
+# secret is kept and nothing leaves the machine. VELMORA_SIGN_CA names the
+# authority's certificate, for verifying. Whatever signing variables the
+# caller had are gone for the command: a rehearsal never hands a release
+# engineer's PIN or key file to its throwaway key.
 #   with-throwaway-certificate.sh COMMAND [ARGUMENT...]
+#       a PKCS#12 file and its password in VELMORA_SIGN_PASSWORD
+#   with-throwaway-certificate.sh --release COMMAND [ARGUMENT...]
+#       as the README sets a release up: a PKCS#12 file, its password in a
+#       file named by VELMORA_SIGN_PASSWORD_FILE
+#   with-throwaway-certificate.sh --token COMMAND [ARGUMENT...]
+#       the key on a PKCS#11 token (a SoftHSM one), the PIN in a file
 set -euo pipefail
+mode=rehearsal
+case "${1:-}" in
+  --release | --token) mode=${1#--} && shift ;;
+esac
 scratch=$(mktemp -d)
 tsa_pid=
 cleanup() {
@@ -19,7 +30,7 @@ cd "$scratch"
 
 quiet() { "$@" >/dev/null 2>&1 || { echo "with-throwaway-certificate: $* failed" >&2; exit 1; }; }
 quiet openssl req -x509 -newkey rsa:3072 -nodes -keyout ca.key -out ca.crt -days 2 \
-  -subj "/CN=Velmora throwaway test authority" \
+  -subj "/CN=Velmora throwaway $mode authority" \
   -addext "basicConstraints=critical,CA:TRUE" -addext "keyUsage=critical,keyCertSign,cRLSign"
 issue() {
   local name=$1 subject=$2 usage=$3
@@ -82,7 +93,36 @@ tsa_pid=$!
 for _ in $(seq 50); do [ -f tsa.port ] && break; sleep 0.1; done
 [ -f tsa.port ] || { echo "with-throwaway-certificate: the timestamp server did not start" >&2; exit 1; }
 
+# A token holds the key, and hands out only signatures; the PIN, like a
+# release engineer's, is in a file.
+token() {
+  export SOFTHSM2_CONF=$scratch/softhsm2.conf
+  mkdir "$scratch/tokens"
+  echo "directories.tokendir = $scratch/tokens" >"$SOFTHSM2_CONF"
+  quiet softhsm2-util --init-token --free --label velmora --pin "$password" --so-pin "$password"
+  quiet openssl pkcs8 -topk8 -nocrypt -in signer.key -out signer.pk8
+  quiet softhsm2-util --import signer.pk8 --token velmora --label signer --id 01 --pin "$password"
+  rm signer.pk8
+  cat signer.crt ca.crt >chain.pem
+}
+
+while IFS= read -r name; do unset "$name"; done < <(compgen -e | grep '^VELMORA_SIGN_' || true)
+export VELMORA_SIGN_TIMESTAMP_URL=http://127.0.0.1:$(cat tsa.port)/ VELMORA_SIGN_CA=$scratch/ca.crt
+case $mode in
+  rehearsal)
+    export VELMORA_SIGN_PKCS12=$scratch/signer.p12 VELMORA_SIGN_PASSWORD=$password
+    ;;
+  release)
+    (umask 077 && printf '%s' "$password" >password)
+    export VELMORA_SIGN_PKCS12=$scratch/signer.p12 VELMORA_SIGN_PASSWORD_FILE=$scratch/password
+    ;;
+  token)
+    token
+    (umask 077 && printf '%s' "$password" >password)
+    export VELMORA_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so \
+      VELMORA_SIGN_PKCS11_KEY="pkcs11:token=velmora;object=signer;type=private" \
+      VELMORA_SIGN_CERTIFICATES=$scratch/chain.pem VELMORA_SIGN_PASSWORD_FILE=$scratch/password
+    ;;
+esac
 cd "$OLDPWD"
-VELMORA_SIGN_PKCS12=$scratch/signer.p12 VELMORA_SIGN_PASSWORD=$password \
-  VELMORA_SIGN_TIMESTAMP_URL=http://127.0.0.1:$(cat "$scratch/tsa.port")/ \
-  VELMORA_SIGN_CA=$scratch/ca.crt "$@"
+"$@"
