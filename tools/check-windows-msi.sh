@@ -4,7 +4,9 @@
 # Start-menu shortcut, one "Apps and features" entry in the 64-bit view of
 # HKLM), the installed program opens its window; a newer version built from
 # the same folder replaces it and leaves one entry; the older one is then
-# refused; uninstalling, by product code or by the file, leaves nothing.
+# refused; uninstalling, by product code or by the file, leaves nothing; a
+# re-spin of the same version replaces the build installed, in the folder
+# the first install was given.
 #   check-windows-msi.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -12,14 +14,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/fresh_wine_prefix.sh
 . "$here/fresh_wine_prefix.sh"
 start_fresh_wine_prefix
+package=$(package_of "$build")
+stage=$build/stage/$package
 
-first=$(ls "$build"/velmora-*-windows-x64.msi)
+first=$build/$package.msi
 version=$(msiinfo export "$first" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
 # The same staged folder packed again as a newer version, as the next
 # release would be.
 newer_version=${version%%.*}.$(printf '%02d' $((10#${version#*.} + 1)))
 newer=$scratch/velmora-$newer_version-windows-x64.msi
-cmake -DSTAGE="$(ls -d "$build"/stage/velmora-*-windows-x64)" -DVERSION="$newer_version" \
+cmake -DSTAGE="$stage" -DVERSION="$newer_version" \
   -DICON="$build/packaging/windows/velmora.ico" -DOUT="$newer" \
   -P "$here/../packaging/windows/build_msi.cmake" >/dev/null
 product_code() { msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'; }
@@ -83,7 +87,7 @@ status=$(msiexec /i "$(windows_path "$first")" /qn /l*v "$(windows_path "$scratc
 [ "$status" = 0 ] || fail "msiexec /i ended with $status; see the log above" 
 [ -f "$program_files/velmora.exe" ] || fail "no velmora.exe in Program Files"
 installed=$(cd "$program_files" && find . -type f | sort)
-staged=$(cd "$build"/stage/velmora-*-windows-x64 && find . -type f | sed 's/ı/i/g' | sort)
+staged=$(cd "$stage" && find . -type f | sed 's/ı/i/g' | sort)
 [ "$installed" = "$staged" ] || fail "the installed files differ from the staged ones"
 for guide in "Kullanim Kilavuzu.html" "User Guide.html"; do
   [ -f "$program_files/$guide" ] || fail "the MSI installed no $guide"
@@ -143,4 +147,38 @@ status=$(msiexec /x "$(windows_path "$first")" /qn)
 [ "$status" = 0 ] || fail "msiexec /x by file ended with $status"
 left_over "uninstalling by file"
 echo "uninstalled by product code and by file: no file, shortcut, key or entry left"
+
+# A re-spin of the same version, as a mended DLL would make one: codes of
+# its own, and it replaces the build installed. The folder an administrator
+# gave the first install is where the re-spin goes, given none of its own.
+respin_stage=$scratch/respin/$package
+mkdir -p "$scratch/respin"
+cp -a "$stage" "$respin_stage"
+echo "Re-spun." >>"$respin_stage/licenses/third-party.txt"
+respin=$scratch/$package-respin.msi
+cmake -DSTAGE="$respin_stage" -DVERSION="$version" -DICON="$build/packaging/windows/velmora.ico" \
+  -DOUT="$respin" -P "$here/../packaging/windows/build_msi.cmake" >/dev/null
+package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p' | tr -d '\r'; }
+[ "$(package_code "$first")" != "$(package_code "$respin")" ] ||
+  fail "two builds of $version share the package code $(package_code "$first")"
+[ "$(product_code "$first")" != "$(product_code "$respin")" ] ||
+  fail "two builds of $version share the product code $(product_code "$first")"
+tools_folder=$WINEPREFIX/drive_c/Tools/Velmora
+status=$(msiexec /i "$(windows_path "$first")" 'INSTALLDIR=C:\Tools\Velmora' /qn)
+[ "$status" = 0 ] || fail "installing into C:\Tools\Velmora ended with $status"
+[ -f "$tools_folder/velmora.exe" ] || fail "INSTALLDIR put no velmora.exe in C:\Tools\Velmora"
+[ ! -e "$program_files" ] || fail "INSTALLDIR=C:\Tools\Velmora installed into Program Files too"
+status=$(msiexec /i "$(windows_path "$respin")" /qn)
+[ "$status" = 0 ] || fail "the re-spin of $version ended with $status"
+grep -q "^Re-spun.$" "$tools_folder/licenses/third-party.txt" ||
+  fail "the re-spin did not replace the files in C:\Tools\Velmora"
+[ ! -e "$program_files" ] || fail "the re-spin went back to Program Files"
+[ "$(entries)" = "$(product_code "$respin") $version" ] ||
+  fail "after the re-spin Apps and features shows '$(entries)'"
+status=$(msiexec /x "$(product_code "$respin")" /qn)
+[ "$status" = 0 ] || fail "uninstalling the re-spin ended with $status"
+[ ! -e "$tools_folder" ] || fail "uninstalling the re-spin left $tools_folder"
+left_over "uninstalling the re-spin"
+echo "a re-spin of $version (other product and package codes) replaced the build installed in" \
+  "C:\Tools\Velmora and stayed there; uninstalled, nothing left"
 echo "1 passed, 0 failed"

@@ -18,6 +18,7 @@ screenshot=${2:-}
 # shellcheck source=tools/fresh_wine_prefix.sh
 . "$(dirname "$0")/fresh_wine_prefix.sh"
 start_fresh_wine_prefix
+package=$(package_of "$build")
 openbox >/dev/null 2>&1 &
 # Debian's Wine does not find its own fonts until they are in the prefix;
 # then the dialog font is Tahoma and "MS Sans Serif" resolves.
@@ -29,12 +30,12 @@ shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmor
 guide_shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmora Kullanım Kılavuzu.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
-"$wine" "$build"/velmora-*-windows-x64-setup.exe /S
+"$wine" "$build/$package-setup.exe" /S
 "$wineserver" -w
 [ -f "$programs/velmora.exe" ] || fail "the installer put no velmora.exe in $programs"
 [ -f "$shortcut" ] || fail "the installer made no Start-menu shortcut"
 [ -f "$guide_shortcut" ] || fail "the installer made no Start-menu shortcut to the guide"
-zipped=$(unzip -l "$build"/velmora-*-windows-x64.zip)
+zipped=$(unzip -l "$build/$package.zip")
 for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
   [ -f "$programs/$guide" ] || fail "the installer put no $guide beside velmora.exe"
   grep -q "windows-x64/$guide\$" <<<"$zipped" ||
@@ -43,7 +44,7 @@ done
 "$wine" reg query "$key" /v DisplayName 2>/dev/null | grep -q Velmora ||
   fail "no Apps and features entry"
 installed=$(cd "$programs" && find . -type f | sort)
-staged=$(cd "$build"/stage/velmora-*-windows-x64 && find . -type f | sort)
+staged=$(cd "$build/stage/$package" && find . -type f | sort)
 [ "$installed" = "$(printf '%s\n./uninstall.exe' "$staged" | sort)" ] ||
   fail "the installed files differ from the staged ones"
 echo "installed: $(echo "$installed" | wc -l) files, the shortcut and the Apps and features entry"
@@ -224,11 +225,12 @@ sleep 1
 echo "uninstalled: no file, shortcut or entry left"
 
 # Elsewhere, as a user who chose the folder: /D= comes last and unquoted,
-# so the command line goes through cmd.exe as typed (Wine would quote an
-# argument with blanks in it, and NSIS reads no quoted /D=).
+# as NSIS reads it, to the end of the line. Each word is an argument of its
+# own, so Wine quotes only the installer's path, whatever blanks the build
+# folder has, and cmd.exe hands the rest on as typed.
 elsewhere="$WINEPREFIX/drive_c/Some Other Folder"
-setup=$(ls "$build"/velmora-*-windows-x64-setup.exe)
-"$wine" cmd /c "Z:${setup//\//\\} /S /D=C:\Some Other Folder" >/dev/null 2>&1
+setup=$build/$package-setup.exe
+"$wine" cmd /c "Z:${setup//\//\\}" /S '/D=C:\Some' Other Folder >/dev/null 2>&1
 "$wineserver" -w
 [ -f "$elsewhere/velmora.exe" ] || fail "/D= put no velmora.exe in C:\Some Other Folder"
 [ ! -e "$programs" ] || fail "/D= installed into $programs too"

@@ -7,6 +7,15 @@ wineserver=/usr/lib/wine/wineserver
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# The downloads' name in this build, "velmora-1.00-windows-x64": the build
+# folder may still hold those of an earlier version.
+package_of() {
+  local version
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt")
+  [ -n "$version" ] || fail "$1 is no configured build"
+  echo "velmora-$version-windows-x64"
+}
+
 remove_wine_prefix() {
   "$wineserver" -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true

@@ -4,7 +4,10 @@ cmake_policy(VERSION 3.25)
 #         -P build_msi.cmake
 # Every identifier is derived, never drawn: the same folder and version give
 # the same MSI, byte for byte, and a component keeps its GUID from version
-# to version. Only the product and package codes change with the version.
+# to version. The product and package codes come from the package's content
+# (the generated .wxs and every staged file), so two builds that differ in
+# a single byte, of one version or of two, never share them, and Windows
+# Installer never takes one for the other.
 set(upgrade_code 7B355DAF-2C0A-4CD6-9598-4BF31C3F0321)
 
 function(derived_guid out name)
@@ -84,13 +87,26 @@ file(RELATIVE_PATH source_prefix "${wxs_folder}" "${STAGE}")
 set(source_prefix "${source_prefix}/")
 file(RELATIVE_PATH ICON "${wxs_folder}" "${ICON}")
 set(UPGRADE_CODE ${upgrade_code})
-derived_guid(PRODUCT_CODE "product:${VERSION}")
-derived_guid(PACKAGE_CODE "package:${VERSION}")
 derived_guid(SHORTCUT_GUID "start-menu-shortcut")
 folder_xml(DIRECTORIES COMPONENT_REFS "" "          ")
 string(REGEX REPLACE "\n$" "" DIRECTORIES "${DIRECTORIES}")
 string(REGEX REPLACE "\n$" "" COMPONENT_REFS "${COMPONENT_REFS}")
-configure_file("${CMAKE_CURRENT_LIST_DIR}/velmora.wxs.in" "${OUT}.wxs" @ONLY)
+set(PRODUCT_CODE "@PRODUCT_CODE@")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/velmora.wxs.in" "${OUT}.wxs.in" @ONLY)
+file(READ "${OUT}.wxs.in" content)
+file(GLOB_RECURSE staged LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT staged)
+foreach(path ${staged})
+  file(SHA256 "${STAGE}/${path}" hash)
+  string(APPEND content "\n${path} ${hash}")
+endforeach()
+file(SHA256 "${wxs_folder}/${ICON}" hash)
+string(APPEND content "\nicon ${hash}")
+string(SHA256 content_hash "${content}")
+derived_guid(PRODUCT_CODE "product:${VERSION}:${content_hash}")
+derived_guid(PACKAGE_CODE "package:${VERSION}:${content_hash}")
+configure_file("${OUT}.wxs.in" "${OUT}.wxs" @ONLY)
+file(REMOVE "${OUT}.wxs.in")
 # wixl stamps the MSI with the clock and each file in it with its time, and
 # draws its package code: the clock is held at the last commit's time, the
 # files are given that time, and the code is replaced by the derived one.
@@ -104,6 +120,19 @@ if(NOT failed)
   execute_process(
     COMMAND msibuild "${OUT}" -s "Velmora ${VERSION}" "The Velmora developers" "x64;1033"
             "{${PACKAGE_CODE}}"
+    RESULT_VARIABLE failed)
+endif()
+# A re-spin of the same version (a mended DLL, a rebuilt program) replaces
+# the build installed: the upgrade row takes its own version in. wixl's
+# MajorUpgrade knows no AllowSameVersionUpgrades, so the row is rewritten:
+# 1 migrates features, 512 includes the maximum version.
+if(NOT failed)
+  execute_process(
+    COMMAND msibuild "${OUT}" -q "DELETE FROM `Upgrade` WHERE `Attributes` = 1"
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(
+    COMMAND msibuild "${OUT}" -q
+            "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${upgrade_code}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')"
     RESULT_VARIABLE failed)
 endif()
 if(failed)
