@@ -47,11 +47,15 @@ std::optional<double> PressureBox::ValueOfEntry(int entry) const {
   return ValueOf(itemText(entry));
 }
 
+// Entries keep the separator of the settings the window opened under; after
+// the user changes it they no longer read, and are passed over rather than
+// taken for the smallest of values.
 int PressureBox::EntryAtOrBelowShown() const {
   const std::optional<double> shown = ValueShown();
   if (!shown) return -1;
   for (int entry = count() - 1; entry >= 0; --entry) {
-    if (ValueOfEntry(entry) <= shown) return entry;
+    const std::optional<double> value = ValueOfEntry(entry);
+    if (value && *value <= *shown) return entry;
   }
   return -1;
 }
@@ -60,11 +64,13 @@ int PressureBox::EntryAfterStep(bool down) const {
   const std::optional<double> shown = ValueShown();
   if (down) {
     for (int entry = 0; entry < count(); ++entry) {
-      if (!shown || ValueOfEntry(entry) > shown) return entry;
+      const std::optional<double> value = ValueOfEntry(entry);
+      if (value && (!shown || *value > *shown)) return entry;
     }
   } else if (shown) {
     for (int entry = count() - 1; entry >= 0; --entry) {
-      if (ValueOfEntry(entry) < shown) return entry;
+      const std::optional<double> value = ValueOfEntry(entry);
+      if (value && *value < *shown) return entry;
     }
   }
   return -1;

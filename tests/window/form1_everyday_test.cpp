@@ -345,6 +345,12 @@ void Form1EverydayTest::pressureListStepsFromWhatTheBoxShows_data() {
                                                   << "1,4";
   QTest::newRow("right-to-left mark before it") << "tr_TR" << "\u200f1" << int(Qt::Key_Down)
                                                 << "1,1";
+  // Opened under Turkish settings, then changed to English ones: the
+  // entries' commas no longer read, and no entry is stepped to.
+  QTest::newRow("entries of the old separator, up") << "tr_TR>en_US" << "1.05"
+                                                    << int(Qt::Key_Up) << "1.05";
+  QTest::newRow("entries of the old separator, down") << "tr_TR>en_US" << "1.05"
+                                                      << int(Qt::Key_Down) << "1.05";
   // clang-format on
 }
 
@@ -353,7 +359,8 @@ void Form1EverydayTest::pressureListStepsFromWhatTheBoxShows() {
   QFETCH(QString, typed);
   QFETCH(int, key);
   QFETCH(QString, shown);
-  window_.emplace(qPrintable(locale));
+  window_.emplace(qPrintable(locale.section(u'>', 0, 0)));
+  if (locale.contains(u'>')) QLocale::setDefault(QLocale(locale.section(u'>', 1)));
   auto* box = window_->Find<QComboBox>(QStringLiteral("Combo1"));
   box->setEditText(typed);
   box->setFocus();
