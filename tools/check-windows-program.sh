@@ -128,14 +128,23 @@ measure() {
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(tail -n +2 "$scratch/$1.txt" | wc -l) measurements pass"
 }
-# popup NAME dark|light DX DY WIDTHxHEIGHT: a piece of the popup just
-# opened, at an offset from the mouse, is measured on the screen; Escape
-# closes it.
+# The X windows shown on the display, one id a line.
+shown_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+# popup NAME dark|light: the popup just opened, the one window shown now
+# that was not before (Wine gives each popup an X window of its own), is
+# measured whole, never a piece of the screen near the mouse that may hold
+# a frame line or the window behind; Escape closes it.
 popup() {
-  local X Y
-  eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=')"
-  import -window root -crop "$5+$((X + $3))+$((Y + $4))" "$scratch/$1.png"
+  local opened=""
+  for _ in $(seq 20); do
+    opened=$(comm -13 <(echo "$before") <(shown_windows) | tail -n1)
+    [ -n "$opened" ] && break
+    sleep 0.2
+  done
+  [ -n "$opened" ] || fail "$1: no popup opened"
+  import -window "$opened" "$scratch/$1.png"
   xdotool key --window "$window" Escape
+  sleep 0.3
   python3 "$(dirname "$0")/measure_window.py" "$scratch/$1.png" --popup "--$2" >"$scratch/$1.txt" || {
     cat "$scratch/$1.txt" >&2
     fail "$1 is not drawn in $2 mode"
@@ -146,13 +155,18 @@ popup() {
 popups() {
   xdotool mousemove --window "$window" 300 64
   sleep 0.3
+  before=$(shown_windows)
   xdotool mousemove --window "$window" 360 64
   sleep 2.5
-  popup "$1 mode, the result's tooltip" "$1" 8 14 100x40
+  popup "$1 mode, the result's tooltip" "$1"
+  xdotool mousemove --window "$window" 300 30
+  sleep 0.5
+  before=$(shown_windows)
   click 360 64 3
-  popup "$1 mode, the result's menu" "$1" 4 4 100x40
+  popup "$1 mode, the result's menu" "$1"
+  before=$(shown_windows)
   click 260 75
-  popup "$1 mode, the pressure list" "$1" -40 12 36x100
+  popup "$1 mode, the pressure list" "$1"
 }
 app_mode 0
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
