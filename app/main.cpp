@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "application.h"
+#include "application_look.h"
 #include "command_line.h"
 #include "form1.h"
 #include "platform_arguments.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = velmora::AnswerCommandLine(argc, argv)) return *status;
   velmora::ApplicationArguments arguments(argc, argv);
   velmora::StartupFailureGuard startupGuard;
+  velmora::ChooseWindowStyleBeforeStart();
   QApplication app(arguments.Count(), arguments.Values());
   startupGuard.Release();
   velmora::SetUpApplication(app);

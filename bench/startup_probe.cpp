@@ -10,6 +10,7 @@
 #include <QLabel>
 #else
 #include "application.h"
+#include "application_look.h"
 #include "form1.h"
 #endif
 
@@ -34,6 +35,9 @@ void PrintPeakWorkingSet() {}
 int main(int argc, char* argv[]) {
   int status = 0;
   {
+#ifndef VELMORA_BARE_WINDOW
+    velmora::ChooseWindowStyleBeforeStart();
+#endif
     QApplication app(argc, argv);
 #ifdef VELMORA_BARE_WINDOW
     QLabel window(QStringLiteral("Velmora"));

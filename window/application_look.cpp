@@ -57,6 +57,14 @@ class WindowPalette : public QObject {
 
 }  // namespace
 
+void ChooseWindowStyleBeforeStart() {
+  // Fusion is built into Qt, so no plugin is looked for before there is an
+  // application to say where.
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QApplication::setStyle(new WindowStyle(fusion));
+  }
+}
+
 void UseApplicationLook() {
   if (qobject_cast<WindowStyle*>(QApplication::style()) == nullptr) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {

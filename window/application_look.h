@@ -15,4 +15,9 @@ namespace velmora {
 // and would load a second face for nothing.
 void UseApplicationLook();
 
+// The same style, chosen before the QApplication is built: built without
+// one, it creates the platform's own, which UseApplicationLook() would only
+// replace.
+void ChooseWindowStyleBeforeStart();
+
 }  // namespace velmora
