@@ -24,8 +24,9 @@ void LoadQtTranslations(QApplication& app) {
   QApplication::installTranslator(translator.release());
 }
 
-// Only the standard menus speak Qt's texts, so its catalogue is read when the
-// first of them is asked for, by a right-click or the menu key, and not at
+// Only the standard menus and dialogs speak Qt's texts, so its catalogue is
+// read when the first of them is asked for, by a right-click, the menu key
+// or a shortcut (Ctrl+S's save dialog, Ctrl+P's print dialog), and not at
 // start-up, where it cost a file, its pages and the look-up of the user's
 // languages before the window could show.
 class TranslationsOnFirstMenu : public QObject {
@@ -35,7 +36,7 @@ class TranslationsOnFirstMenu : public QObject {
   }
 
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::ContextMenu) {
+    if (event->type() == QEvent::ContextMenu || event->type() == QEvent::Shortcut) {
       app_.removeEventFilter(this);
       LoadQtTranslations(app_);
       deleteLater();

@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
@@ -18,6 +20,8 @@ class ApplicationTest : public QObject {
  private slots:
   void standardMenusSpeakTheUsersLanguage_data();
   void standardMenusSpeakTheUsersLanguage();
+  void sheetDialogSpeaksTheUsersLanguage_data();
+  void sheetDialogSpeaksTheUsersLanguage();
   void windowIsDrawnAsUnderTurkishInEveryLanguage_data();
   void windowIsDrawnAsUnderTurkishInEveryLanguage();
 };
@@ -84,6 +88,47 @@ void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
   QCOMPARE(QApplication::applicationName(), QStringLiteral("Velmora"));
   QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
   QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.velmora.Velmora"));
+}
+
+void ApplicationTest::sheetDialogSpeaksTheUsersLanguage_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("accept");
+  QTest::newRow("Turkish") << "tr_TR" << "Kaydet";
+  QTest::newRow("English") << "en_US" << "Save";
+}
+
+// Ctrl+S, the first thing a user may do with Qt's texts, opens a save
+// dialog in the user's language, not in English.
+void ApplicationTest::sheetDialogSpeaksTheUsersLanguage() {
+  QFETCH(QString, locale);
+  QFETCH(QString, accept);
+  const QString catalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                            QStringLiteral("/qtbase_%1.qm").arg(locale.left(2));
+  if (!QFile::exists(catalogue)) QSKIP("Qt's translations are not installed with this Qt");
+  QLocale::setDefault(QLocale(locale));
+  velmora::SetUpApplication(*qApp);
+  QStringList buttons;
+  {
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (dialog == nullptr) return;
+      for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        buttons << button->text().remove(u'&');
+      }
+      dialog->close();
+    });
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+  }
+  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  QLocale::setDefault(QLocale::system());
+  QVERIFY2(buttons.contains(accept), qPrintable(buttons.join(", ")));
 }
 
 void ApplicationTest::windowIsDrawnAsUnderTurkishInEveryLanguage_data() {
