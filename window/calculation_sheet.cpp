@@ -18,6 +18,7 @@ namespace velmora {
 namespace {
 
 const QString kProgram = QStringLiteral("Velmora " VELMORA_VERSION);
+constexpr QMarginsF kSheetMargins(20, 20, 20, 20);
 
 QString Title() { return QStringLiteral("Basınçlı Hava Depolama Hacmi Hesabı"); }
 
@@ -185,7 +186,7 @@ bool WriteSheetPdf(const CalculationSheet& sheet, const QString& path, QString* 
     writer.setTitle(Title());
     writer.setCreator(kProgram);
     writer.setPageSize(UserPaperSize());
-    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    writer.setPageMargins(kSheetMargins, QPageLayout::Millimeter);
     writer.setDocumentXmpMetadata(XmpMetadata(Author(), StartOfAWholeSecond()));
     if (!DrawCalculationSheet(writer, sheet)) file.cancelWriting();
   }
@@ -198,6 +199,9 @@ bool WriteSheetPdf(const CalculationSheet& sheet, const QString& path, QString* 
 
 bool PrintSheet(const CalculationSheet& sheet, QPrinter& printer) {
   printer.setCreator(kProgram);
+  // The PDF's margins, room to punch and file the page, where the printer
+  // can print that close to the edge at all.
+  printer.setPageMargins(kSheetMargins, QPageLayout::Millimeter);
   return DrawCalculationSheet(printer, sheet) && printer.printerState() != QPrinter::Error;
 }
 
