@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <memory>
 
@@ -28,6 +28,15 @@ class ApplicationTest : public QObject {
 
 namespace {
 
+// Back to the system's settings, Qt's catalogues unloaded, for the next row.
+void ForgetTheLocale() {
+  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  QLocale::setDefault(QLocale::system());
+}
+
 // The window as it opens, under a locale (empty: the system's, as the
 // environment sets it), with the application set up as the program sets it.
 QImage RenderedUnder(const QString& locale) {
@@ -43,11 +52,7 @@ QImage RenderedUnder(const QString& locale) {
                                  [](QMenu&) {});
     picture = window.grab().toImage();
   }
-  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
-  }
-  QLocale::setDefault(QLocale::system());
+  ForgetTheLocale();
   return picture;
 }
 
@@ -77,11 +82,7 @@ void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
       shown << action->text().section(u'\t', 0, 0).remove(u'&');
     }
   }));
-  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
-  }
-  QLocale::setDefault(QLocale::system());
+  ForgetTheLocale();
   for (const QString& entry : entries)
     QVERIFY2(shown.contains(entry), qPrintable(shown.join(", ")));
   // Task bars and docks tie the window to its launcher by these.
@@ -93,8 +94,10 @@ void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
 void ApplicationTest::sheetDialogSpeaksTheUsersLanguage_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<QString>("accept");
-  QTest::newRow("Turkish") << "tr_TR" << "Kaydet";
-  QTest::newRow("English") << "en_US" << "Save";
+  QTest::newRow("Turkish") << "tr_TR"
+                           << "Kaydet";
+  QTest::newRow("English") << "en_US"
+                           << "Save";
 }
 
 // Ctrl+S, the first thing a user may do with Qt's texts, opens a save
@@ -123,11 +126,7 @@ void ApplicationTest::sheetDialogSpeaksTheUsersLanguage() {
     });
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
   }
-  for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
-  }
-  QLocale::setDefault(QLocale::system());
+  ForgetTheLocale();
   QVERIFY2(buttons.contains(accept), qPrintable(buttons.join(", ")));
 }
 
