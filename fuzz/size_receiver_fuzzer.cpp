@@ -1,5 +1,6 @@
 // Arbitrary inputs through SizeReceiver and then FormatByPattern, as a click
-// takes them, under both separators.
+// takes them, under both separators, and the notes on them: never a note on
+// no result, never one twice, a band note only on a flow outside its band.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "pattern_shape.h"
 #include "sizing/format_by_pattern.h"
 #include "sizing/size_receiver.h"
+#include "sizing/sizing_notes.h"
 
 namespace {
 
@@ -44,6 +46,20 @@ std::string Shown(const velmora::sizing::SizingState& state, std::string_view se
   return text;
 }
 
+void CheckNotes(velmora::sizing::CompressorKind kind, const velmora::sizing::SizingInputs& inputs,
+                const velmora::sizing::SizingState& state, std::string_view separator) {
+  using Kind = velmora::sizing::SizingNoteKind;
+  const auto notes = velmora::sizing::NotesOn(kind, inputs, state, separator);
+  Require(state.StorageVolume || notes.empty());
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    for (std::size_t j = i + 1; j < notes.size(); ++j) Require(notes[i].kind != notes[j].kind);
+    if (notes[i].kind == Kind::UnusualFlow) {
+      Require(state.FreeAirDelivery < notes[i].band.lowest ||
+              state.FreeAirDelivery > notes[i].band.highest);
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -61,6 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       velmora::sizing::SizeReceiver(velmora::sizing::CompressorKind::Piston, inputs, separator);
   Shown(screw, separator);
   Shown(piston, separator);
+  CheckNotes(velmora::sizing::CompressorKind::Screw, inputs, screw, separator);
+  CheckNotes(velmora::sizing::CompressorKind::Piston, inputs, piston, separator);
 
   if (separator == "." && ReadsAlikeInBothVariants(pressure) && screw.StorageVolume &&
       piston.StorageVolume) {
