@@ -15,6 +15,6 @@ if VELMORA_SIGN_TIMESTAMP_URL=http://127.0.0.1:9/ makensis -V2 -INPUTCHARSET UTF
   "-XOutFile $scratch/setup.exe" "$build/packaging/windows/velmora.nsi" >"$scratch/log" 2>&1; then
   fail "the installer was built although its signature failed"
 fi
-grep -q "finalize command returned" "$scratch/log" ||
+grep -qi "finalize command returned" "$scratch/log" ||
   { cat "$scratch/log" >&2; fail "makensis stopped, but not for the signature"; }
 echo "a failed signature stops the installer's build"
