@@ -133,6 +133,21 @@ if(NOT failed)
   execute_process(
     COMMAND msibuild "${OUT}" -q
             "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${upgrade_code}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')"
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()
+# The remembered folder's two actions, on either side of AppSearch (50).
+# Written here: given any InstallExecuteSequence of its own, wixl moves
+# RemoveExistingProducts after InstallFinalize, where Windows Installer
+# removes the old product once the new one is in place, and an upgrade
+# under Wine then leaves the old product registered instead of the new.
+if(NOT failed)
+  execute_process(
+    COMMAND msibuild "${OUT}" -q
+            "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('KeepGivenInstallDir', 'INSTALLDIR', 49)"
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(
+    COMMAND msibuild "${OUT}" -q
+            "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('UseGivenInstallDir', 'GIVEN_INSTALLDIR', 51)"
     RESULT_VARIABLE failed)
 endif()
 if(failed)
