@@ -15,6 +15,13 @@ namespace velmora {
 // and would load a second face for nothing.
 void UseApplicationLook();
 
+// After a change of the application's palette (a theme, dark mode, a
+// contrast scheme switched while the program runs), the buttons and the
+// tooltips take it as the window does. The window calls it: it hears of
+// every such change anyway, so nothing has to look at every event of the
+// program for this rare one.
+void FollowApplicationPalette();
+
 // The same style, chosen before the QApplication is built: built without
 // one, it creates the platform's own, which UseApplicationLook() would only
 // replace.

@@ -18,6 +18,7 @@
 #include <iterator>
 #include <limits>
 
+#include "application_look.h"
 #include "calculation_sheet.h"
 #include "command_button.h"
 #include "dialog_font.h"
@@ -263,6 +264,13 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     return;
   }
   Label8->ShowContextMenu(Label8->mapToGlobal(QPoint(0, Label8->height())));
+}
+
+// The window is told of every change of the application's palette; the
+// buttons' and tooltips' palettes, which Qt keeps apart, follow from here.
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) velmora::FollowApplicationPalette();
+  QWidget::changeEvent(event);
 }
 
 // A screen reader reaches the result's explanation through the description,

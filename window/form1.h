@@ -41,6 +41,7 @@ class Form1 : public QWidget {
   bool focusNextPrevChild(bool next) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();
