@@ -52,12 +52,28 @@ find_shortcut() {
 uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # msiexec's status as Wine hands it on, cut to eight bits as every Unix
-# exit status is: 1603 (fatal error) arrives as 67.
+# exit status is: 1603 (fatal error) arrives as 67. What Wine printed and
+# the verbose log are kept for failed_msiexec.
 msiexec() {
   local status=0
-  "$wine" msiexec "$@" >/dev/null 2>&1 || status=$?
+  rm -f "$scratch/msiexec.log"
+  "$wine" msiexec "$@" /l*v "$(windows_path "$scratch/msiexec.log")" >"$scratch/msiexec.out" 2>&1 ||
+    status=$?
   "$wineserver" -w
   echo "$status"
+}
+# A failed msiexec with what there is to go on: what Wine printed and the
+# end of the verbose log, where the failed action stands.
+failed_msiexec() {
+  {
+    echo "msiexec printed:"
+    cat "$scratch/msiexec.out"
+    if [ -s "$scratch/msiexec.log" ]; then
+      echo "the end of its log:"
+      tail -n 40 "$scratch/msiexec.log"
+    fi
+  } >&2
+  fail "$@"
 }
 # The Velmora entries under "Apps and features", one line each:
 # KEY DisplayVersion.
@@ -83,8 +99,8 @@ msiinfo export "$first" Property | grep -q "^ARPPRODUCTICON.velmora.ico" ||
   fail "Apps and features would show no icon"
 msiinfo streams "$first" | grep -q "^Icon.velmora.ico$" || fail "the package carries no icon"
 
-status=$(msiexec /i "$(windows_path "$first")" /qn /l*v "$(windows_path "$scratch/install.log")")
-[ "$status" = 0 ] || fail "msiexec /i ended with $status; see the log above" 
+status=$(msiexec /i "$(windows_path "$first")" /qn)
+[ "$status" = 0 ] || failed_msiexec "msiexec /i ended with $status"
 [ -f "$program_files/velmora.exe" ] || fail "no velmora.exe in Program Files"
 installed=$(cd "$program_files" && find . -type f | sort)
 staged=$(cd "$stage" && find . -type f | sed 's/ı/i/g' | sort)
@@ -114,13 +130,13 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | hea
 echo "the installed program opens its window"
 
 status=$(msiexec /i "$(windows_path "$newer")" /qn)
-[ "$status" = 0 ] || fail "installing $newer_version over $version ended with $status"
+[ "$status" = 0 ] || failed_msiexec "installing $newer_version over $version ended with $status"
 [ "$(entries)" = "$(product_code "$newer") $newer_version" ] ||
   fail "after the upgrade Apps and features shows '$(entries)'"
 echo "MSI $newer_version replaced $version: one entry, $newer_version"
 
 status=$(msiexec /i "$(windows_path "$first")" /qn)
-[ "$status" = $((1603 % 256)) ] || fail "installing $version over $newer_version ended with $status"
+[ "$status" = $((1603 % 256)) ] || failed_msiexec "installing $version over $newer_version ended with $status"
 # Windows shows and logs the launch condition's message; Wine's log does not
 # carry it, so the package itself is read for it.
 msiinfo export "$first" LaunchCondition | tr -d '\r' |
@@ -139,12 +155,12 @@ left_over() {
     fail "$1 left HKLM\\Software\\Velmora"
 }
 status=$(msiexec /x "$(product_code "$newer")" /qn)
-[ "$status" = 0 ] || fail "msiexec /x by product code ended with $status"
+[ "$status" = 0 ] || failed_msiexec "msiexec /x by product code ended with $status"
 left_over "uninstalling by product code"
 status=$(msiexec /i "$(windows_path "$first")" /qn)
-[ "$status" = 0 ] || fail "installing $version again ended with $status"
+[ "$status" = 0 ] || failed_msiexec "installing $version again ended with $status"
 status=$(msiexec /x "$(windows_path "$first")" /qn)
-[ "$status" = 0 ] || fail "msiexec /x by file ended with $status"
+[ "$status" = 0 ] || failed_msiexec "msiexec /x by file ended with $status"
 left_over "uninstalling by file"
 echo "uninstalled by product code and by file: no file, shortcut, key or entry left"
 
@@ -165,18 +181,18 @@ package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p' 
   fail "two builds of $version share the product code $(product_code "$first")"
 tools_folder=$WINEPREFIX/drive_c/Tools/Velmora
 status=$(msiexec /i "$(windows_path "$first")" 'INSTALLDIR=C:\Tools\Velmora' /qn)
-[ "$status" = 0 ] || fail "installing into C:\Tools\Velmora ended with $status"
+[ "$status" = 0 ] || failed_msiexec "installing into C:\Tools\Velmora ended with $status"
 [ -f "$tools_folder/velmora.exe" ] || fail "INSTALLDIR put no velmora.exe in C:\Tools\Velmora"
 [ ! -e "$program_files" ] || fail "INSTALLDIR=C:\Tools\Velmora installed into Program Files too"
 status=$(msiexec /i "$(windows_path "$respin")" /qn)
-[ "$status" = 0 ] || fail "the re-spin of $version ended with $status"
+[ "$status" = 0 ] || failed_msiexec "the re-spin of $version ended with $status"
 grep -q "^Re-spun.$" "$tools_folder/licenses/third-party.txt" ||
   fail "the re-spin did not replace the files in C:\Tools\Velmora"
 [ ! -e "$program_files" ] || fail "the re-spin went back to Program Files"
 [ "$(entries)" = "$(product_code "$respin") $version" ] ||
   fail "after the re-spin Apps and features shows '$(entries)'"
 status=$(msiexec /x "$(product_code "$respin")" /qn)
-[ "$status" = 0 ] || fail "uninstalling the re-spin ended with $status"
+[ "$status" = 0 ] || failed_msiexec "uninstalling the re-spin ended with $status"
 [ ! -e "$tools_folder" ] || fail "uninstalling the re-spin left $tools_folder"
 left_over "uninstalling the re-spin"
 echo "a re-spin of $version (other product and package codes) replaced the build installed in" \

@@ -7,7 +7,13 @@ start_private_display() {
   exec 3>"$scratch/display"
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+  # A loaded machine can take seconds; a display that never answers must
+  # stop the caller here, not leave it talking to no display at all.
+  for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+  if [ ! -s "$scratch/display" ]; then
+    echo "Xvfb gave no display within 30 seconds" >&2
+    return 1
+  fi
   DISPLAY=":$(head -n1 "$scratch/display")"
   export DISPLAY
 }
