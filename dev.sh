@@ -137,7 +137,7 @@ package() {
 
 # Wine takes the user's regional settings from the glibc locale.
 ensure_turkish_locale() {
-  locale -a | grep -qi '^tr_TR.utf8$' && return
+  grep -qi '^tr_TR.utf8$' <<<"$(locale -a)" && return
   as_root sed -i 's/^# *tr_TR.UTF-8 UTF-8/tr_TR.UTF-8 UTF-8/' /etc/locale.gen
   as_root locale-gen
 }

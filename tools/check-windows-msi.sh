@@ -72,6 +72,7 @@ failed_msiexec() {
       echo "the end of its log:"
       tail -n 40 "$scratch/msiexec.log"
     fi
+    df -h "$scratch"
   } >&2
   fail "$@"
 }
@@ -91,13 +92,16 @@ windows_path() { echo "Z:${1//\//\\}"; }
 
 # What msiinfo shows an administrator, and the entry's icon, which Windows
 # takes from the package (Wine's msi writes no DisplayIcon).
-msiinfo suminfo "$first" | grep -q "^Subject: Velmora $version$" || fail "the summary names no version"
-msiinfo suminfo "$first" | grep -q "^Author: The Velmora developers$" || fail "the summary names no publisher"
-msiinfo export "$first" Property | grep -q "^Manufacturer.The Velmora developers" ||
+# Read whole before searching: grep -q leaving at the first match would
+# break msiinfo's pipe, and pipefail take that for a failure.
+summary=$(msiinfo suminfo "$first")
+properties=$(msiinfo export "$first" Property)
+grep -q "^Subject: Velmora $version$" <<<"$summary" || fail "the summary names no version"
+grep -q "^Author: The Velmora developers$" <<<"$summary" || fail "the summary names no publisher"
+grep -q "^Manufacturer.The Velmora developers" <<<"$properties" ||
   fail "the property table names no publisher"
-msiinfo export "$first" Property | grep -q "^ARPPRODUCTICON.velmora.ico" ||
-  fail "Apps and features would show no icon"
-msiinfo streams "$first" | grep -q "^Icon.velmora.ico$" || fail "the package carries no icon"
+grep -q "^ARPPRODUCTICON.velmora.ico" <<<"$properties" || fail "Apps and features would show no icon"
+grep -q "^Icon.velmora.ico$" <<<"$(msiinfo streams "$first")" || fail "the package carries no icon"
 
 status=$(msiexec /i "$(windows_path "$first")" /qn)
 [ "$status" = 0 ] || failed_msiexec "msiexec /i ended with $status"
@@ -116,7 +120,7 @@ done
 key="$uninstall_keys\\$(product_code "$first")"
 for value in "DisplayName.*Velmora" "DisplayVersion.*$version" \
   "Publisher.*The Velmora developers" "NoModify.*0x1" "NoRepair.*0x1"; do
-  "$wine" reg query "$key" /reg:64 | tr -d '\r' | grep -q "$value" ||
+  grep -q "$value" <<<"$("$wine" reg query "$key" /reg:64 | tr -d '\r')" ||
     fail "the Apps and features entry has no $value"
 done
 echo "MSI $version installed per machine: $(echo "$installed" | wc -l) files, the guides," \

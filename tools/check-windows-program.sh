@@ -41,7 +41,7 @@ for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
   grep -q "windows-x64/$guide\$" <<<"$zipped" ||
     fail "the zip has no $guide beside velmora.exe"
 done
-"$wine" reg query "$key" /v DisplayName 2>/dev/null | grep -q Velmora ||
+grep -q Velmora <<<"$("$wine" reg query "$key" /v DisplayName 2>/dev/null)" ||
   fail "no Apps and features entry"
 installed=$(cd "$programs" && find . -type f | sort)
 staged=$(cd "$build/stage/$package" && find . -type f | sort)
@@ -248,7 +248,7 @@ setup=$build/$package-setup.exe
 "$wineserver" -w
 [ -f "$elsewhere/velmora.exe" ] || fail "/D= put no velmora.exe in C:\Some Other Folder"
 [ ! -e "$programs" ] || fail "/D= installed into $programs too"
-"$wine" reg query "$key" /v InstallLocation 2>/dev/null | grep -q 'Some Other Folder' ||
+grep -q 'Some Other Folder' <<<"$("$wine" reg query "$key" /v InstallLocation 2>/dev/null)" ||
   fail "the entry does not name C:\Some Other Folder"
 "$wine" "$elsewhere/uninstall.exe" /S
 "$wineserver" -w

@@ -29,6 +29,13 @@ start_fresh_wine_prefix() {
   . "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
   start_private_display 800x400 "$scratch"
   trap remove_wine_prefix EXIT
-  "$wine" wineboot --init >/dev/null 2>&1
+  "$wine" wineboot --init >"$scratch/wineboot.out" 2>&1 || true
   "$wineserver" -w
+  # A prefix left half made (a full disk, say) fails later in ways that
+  # look like the package's fault.
+  [ -f "$WINEPREFIX/drive_c/windows/system32/msiexec.exe" ] || {
+    cat "$scratch/wineboot.out" >&2
+    df -h "$scratch" >&2
+    fail "wineboot made no complete Wine prefix in $WINEPREFIX"
+  }
 }
