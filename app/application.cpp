@@ -4,7 +4,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <memory>
+#include <mutex>
+#include <tuple>
 
 #include "application_look.h"
 #include "velmora_version.h"
@@ -12,41 +13,41 @@
 namespace velmora {
 namespace {
 
-// Qt's standard texts (a field's Undo, Cut, Copy, Paste ...) come from Qt's
-// own catalogue for the user's UI languages. Without it, they stay English.
-void LoadQtTranslations(QApplication& app) {
-  // Qt's own texts are English already; loading a catalogue costs start-up.
-  if (QLocale().language() == QLocale::English) return;
-  auto translator = std::make_unique<QTranslator>();
-  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) return;
-  translator->setParent(&app);
-  QApplication::installTranslator(translator.release());
-}
-
-// Only the standard menus and dialogs speak Qt's texts, so its catalogue is
-// read when the first of them is asked for, by a right-click, the menu key
-// or a shortcut (Ctrl+S's save dialog, Ctrl+P's print dialog), and not at
-// start-up, where it cost a file, its pages and the look-up of the user's
-// languages before the window could show.
-class TranslationsOnFirstMenu : public QObject {
+// Qt's standard texts (a field's Undo, Cut, Copy, Paste, a dialog's
+// buttons ...) come from Qt's own catalogue for the user's UI languages;
+// without it they stay English. Only the standard menus and dialogs ask for
+// them, so the catalogue is read the first time Qt asks for a text, and not
+// at start-up, where it cost a file, its pages and the look-up of the
+// user's languages before the window could show. Nothing is looked at
+// before then: no event, no file.
+class QtCatalogueOnFirstText : public QTranslator {
  public:
-  explicit TranslationsOnFirstMenu(QApplication& app) : QObject(&app), app_(app) {
-    app.installEventFilter(this);
-  }
+  using QTranslator::QTranslator;
 
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::ContextMenu || event->type() == QEvent::Shortcut) {
-      app_.removeEventFilter(this);
-      LoadQtTranslations(app_);
-      deleteLater();
-    }
-    return false;
+  QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                    int n) const override {
+    // Qt asks from whichever thread needs a text (a file dialog's helper
+    // threads among them); the catalogue is read once, by the first.
+    std::call_once(read_, [this] {
+      // Without a catalogue for the user's language, Qt's texts stay English.
+      std::ignore = catalogue_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
+    return catalogue_.translate(context, sourceText, disambiguation, n);
   }
 
  private:
-  QApplication& app_;
+  mutable std::once_flag read_;
+  mutable QTranslator catalogue_;
 };
+
+void OfferQtTranslations(QApplication& app) {
+  // Qt's own texts are English already.
+  if (QLocale().language() == QLocale::English) return;
+  // Empty until read, so installing it sends no change of language through
+  // a window that has none to make.
+  QApplication::installTranslator(new QtCatalogueOnFirstText(&app));
+}
 
 }  // namespace
 
@@ -55,7 +56,6 @@ void SetUpApplication(QApplication& app) {
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
   UseApplicationLook();
-  new TranslationsOnFirstMenu(app);
   // Qt's catalogue for a right-to-left language (Arabic, Hebrew, Persian ...)
   // turns the whole application right to left, and with it every caption and
   // option circle of a window whose texts are Turkish and whose geometry is
@@ -63,6 +63,7 @@ void SetUpApplication(QApplication& app) {
   // explicitly, the direction stays as it is through later language changes,
   // and Qt's -reverse is overruled too.
   QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  OfferQtTranslations(app);
 }
 
 }  // namespace velmora
