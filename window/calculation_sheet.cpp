@@ -102,12 +102,8 @@ QString Author() {
 // moment it begins the file) but knows no author, so the XMP, author
 // included, is written here for the same second Qt will write.
 QByteArray XmpMetadata(const QString& author, const QDateTime& now) {
-  const int offset = now.offsetFromUtc();
-  const QString zone = offset == 0
-                           ? QStringLiteral("Z")
-                           : QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+',
-                                               std::abs(offset) / 3600, std::abs(offset) / 60 % 60);
-  const QString date = now.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + zone;
+  // With its offset made explicit, ISO 8601 ends in "+03:00", or "Z" at UTC.
+  const QString date = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
   return QStringLiteral(
              "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
              "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
