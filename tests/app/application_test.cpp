@@ -56,6 +56,11 @@ QImage RenderedUnder(const QString& locale) {
   return picture;
 }
 
+bool QtCatalogueInstalled(const QString& locale) {
+  return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                       QStringLiteral("/qtbase_%1.qm").arg(locale.left(2)));
+}
+
 }  // namespace
 
 void ApplicationTest::standardMenusSpeakTheUsersLanguage_data() {
@@ -68,9 +73,7 @@ void ApplicationTest::standardMenusSpeakTheUsersLanguage_data() {
 void ApplicationTest::standardMenusSpeakTheUsersLanguage() {
   QFETCH(QString, locale);
   QFETCH(QStringList, entries);
-  const QString catalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                            QStringLiteral("/qtbase_%1.qm").arg(locale.left(2));
-  if (!QFile::exists(catalogue)) QSKIP("Qt's translations are not installed with this Qt");
+  if (!QtCatalogueInstalled(locale)) QSKIP("Qt's translations are not installed with this Qt");
   QLocale::setDefault(QLocale(locale));
   velmora::SetUpApplication(*qApp);
   QLineEdit field;
@@ -105,9 +108,7 @@ void ApplicationTest::sheetDialogSpeaksTheUsersLanguage_data() {
 void ApplicationTest::sheetDialogSpeaksTheUsersLanguage() {
   QFETCH(QString, locale);
   QFETCH(QString, accept);
-  const QString catalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                            QStringLiteral("/qtbase_%1.qm").arg(locale.left(2));
-  if (!QFile::exists(catalogue)) QSKIP("Qt's translations are not installed with this Qt");
+  if (!QtCatalogueInstalled(locale)) QSKIP("Qt's translations are not installed with this Qt");
   QLocale::setDefault(QLocale(locale));
   velmora::SetUpApplication(*qApp);
   QStringList buttons;
