@@ -5,12 +5,14 @@
 # signing stop the packing target: one run where only the uninstaller's
 # signature fails, one where only the installer's does, each stopped by
 # its own step. The uninstaller matters most: it travels inside setup.exe,
-# where no later verification looks. Run with a certificate in the
-# environment (with-throwaway-certificate.sh), after a packing has laid out
-# what the installer takes.
+# where no later verification looks. And the signer refuses what it cannot
+# sign or verify whole, and replaces a file only with the whole signed one.
+# Run with a certificate in the environment (with-throwaway-certificate.sh),
+# after a packing has laid out what the installer takes.
 #   check-failed-signature.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -57,3 +59,41 @@ uninstaller|UninstFinalize|uninstaller 1
 installer|Finalize|uninstaller 0,installer 1
 ROWS
 
+# The signer refuses a tree with no program or library in it, as an
+# install step that failed leaves one, and a call it would half obey.
+mkdir -p "$scratch/unfinished/licenses" "$scratch/tree"
+echo "MIT" >"$scratch/unfinished/licenses/Velmora-MIT.txt"
+cp "$build/bin/velmora.exe" "$scratch/tree/velmora.exe"
+refuses() {
+  local what=$1 message=$2
+  shift 2
+  if "$@" >"$scratch/log" 2>&1; then
+    fail "$what: accepted"
+  fi
+  grep -qF -- "$message" "$scratch/log" ||
+    { cat "$scratch/log" >&2; fail "$what: refused, but not saying '$message'"; }
+  echo "$what: refused, '$message'"
+}
+refuses "sign-windows.sh --tree on a tree without programs" "holds no program or library" \
+  "$here/sign-windows.sh" --tree "$scratch/unfinished"
+refuses "sign-windows.sh --verify on a tree without programs" "holds no program or library" \
+  "$here/sign-windows.sh" --verify "$scratch/unfinished"
+refuses "check-signatures.sh on a tree without programs" "holds no program or library" \
+  "$here/check-signatures.sh" "$scratch/unfinished"
+refuses "sign-windows.sh --tree DIR with more arguments" "--tree takes one folder" \
+  "$here/sign-windows.sh" --tree "$scratch/tree" "$scratch/unfinished"
+cmp -s "$build/bin/velmora.exe" "$scratch/tree/velmora.exe" ||
+  fail "sign-windows.sh --tree DIR with more arguments signed DIR"
+
+# A signed file replaces the unsigned one by a rename, never by writing
+# into it: whoever holds the unsigned file (open, or linked as here) keeps
+# it whole, as an interrupted run would leave it. The file keeps its mode.
+chmod 750 "$scratch/tree/velmora.exe"
+ln "$scratch/tree/velmora.exe" "$scratch/held.exe"
+"$here/sign-windows.sh" "$scratch/tree/velmora.exe" >/dev/null
+cmp -s "$build/bin/velmora.exe" "$scratch/held.exe" ||
+  fail "signing wrote into the unsigned file: one interrupted would be left half signed"
+"$here/sign-windows.sh" --verify "$scratch/tree" >/dev/null || fail "the signed file does not verify"
+[ "$(stat -c %a "$scratch/tree/velmora.exe")" = 750 ] || fail "the signed file lost its mode"
+[ "$(ls -A "$scratch/tree")" = velmora.exe ] || fail "signing left $(ls -A "$scratch/tree") beside the file"
+echo "a signed file replaces the unsigned one whole, with its mode, and nothing is left beside it"

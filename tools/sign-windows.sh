@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Signs Windows programs, libraries, installers and MSIs in place with
+# Signs Windows programs, libraries, installers and MSIs where they lie with
 # Authenticode (SHA-256, with an RFC 3161 timestamp), with Debian's
 # osslsigncode, and verifies what it signed. The certificate comes from the
 # environment, never from the repository:
@@ -12,13 +12,17 @@
 #   to verify with:  VELMORA_SIGN_CA=roots.pem, the authorities a signature
 #                    must lead to (the system's trusted ones when unset)
 # Without a certificate it signs nothing and succeeds, so that an unsigned
-# build goes on.
+# build goes on; what it is given is checked either way, and a folder with
+# no program or library in it is refused, as an empty or unfinished tree.
 #   sign-windows.sh FILE...            sign each file
 #   sign-windows.sh --tree DIR         sign every program and library under DIR
 #   sign-windows.sh --verify PATH...   verify each file, and every program and
 #                                      library under each folder
 #   sign-windows.sh --status           one line: what the build signs with
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tools/portable_executables.sh
+. "$here/portable_executables.sh"
 
 certificate() {
   if [ -n "${VELMORA_SIGN_PKCS12:-}" ]; then
@@ -26,19 +30,6 @@ certificate() {
   elif [ -n "${VELMORA_SIGN_PKCS11_MODULE:-}" ]; then
     echo "the PKCS#11 key ${VELMORA_SIGN_PKCS11_KEY:-?} through $VELMORA_SIGN_PKCS11_MODULE"
   fi
-}
-
-# A folder stands for the programs and libraries in it: a plant's
-# application control checks every one of them, not only velmora.exe.
-portable_executables() {
-  local path
-  for path in "$@"; do
-    if [ -d "$path" ]; then
-      find "$path" -type f \( -iname '*.exe' -o -iname '*.dll' \) | LC_ALL=C sort
-    else
-      echo "$path"
-    fi
-  done
 }
 
 if [ "${1:-}" = --status ]; then
@@ -50,24 +41,47 @@ if [ "${1:-}" = --status ]; then
   fi
   exit 0
 fi
-[ -n "$(certificate)" ] || exit 0
 
 fail() { echo "sign-windows: $*" >&2; exit 1; }
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# What is to be signed or verified is checked with a certificate or without
+# one: a wrong call, or a tree with nothing in it, is wrong either way.
+mode=sign
+case "${1:-}" in
+  --verify) mode=verify && shift ;;
+  --tree)
+    [ $# -eq 2 ] || fail "--tree takes one folder and nothing more: --tree DIR"
+    [ -d "$2" ] || fail "--tree takes a folder; $2 is none"
+    shift
+    ;;
+  *)
+    for file in "$@"; do
+      [ -f "$file" ] || fail "$file is no file (a folder is signed with --tree)"
+    done
+    ;;
+esac
+portable_executables "$@"
+files=("${portable_executables[@]}")
+[ -n "$(certificate)" ] || exit 0
 
-if [ "${1:-}" = --verify ]; then
-  shift
+scratch=$(mktemp -d)
+beside=
+cleanup() {
+  rm -rf "$scratch"
+  [ -z "$beside" ] || rm -rf "$beside"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+if [ $mode = verify ]; then
   roots=${VELMORA_SIGN_CA:-/etc/ssl/certs/ca-certificates.crt}
-  count=0
-  while IFS= read -r file; do
+  for file in "${files[@]}"; do
     osslsigncode verify -CAfile "$roots" -TSA-CAfile "$roots" -in "$file" >"$scratch/log" 2>&1 ||
       { cat "$scratch/log" >&2; fail "$file does not verify against $roots"; }
     grep -q '^Timestamp Server Signature verification: ok' "$scratch/log" ||
       fail "$file carries no timestamp"
-    count=$((count + 1))
-  done < <(portable_executables "$@")
-  echo "verified $count signed files against $roots"
+  done
+  echo "verified ${#files[@]} signed files against $roots"
   exit 0
 fi
 
@@ -89,16 +103,19 @@ else
 fi
 [ -z "$password_file" ] || key+=(-readpass "$password_file")
 
-files=("$@")
-if [ "${1:-}" = --tree ]; then
-  mapfile -t files < <(portable_executables "$2")
-fi
 for file in "${files[@]}"; do
-  rm -f "$scratch/signed"
+  # Written beside the file, in a folder of its own there, and renamed over
+  # it: the rename within one file system is atomic, so a run interrupted
+  # or failed at any point leaves the unsigned file whole, never part of a
+  # signed one, and a reader that has the file open keeps what it opened.
+  beside=$(mktemp -d "$(dirname "$file")/.signing-XXXXXX")
+  signed=$beside/$(basename "$file")
   osslsigncode sign "${key[@]}" -h sha256 -n Velmora -ts "$VELMORA_SIGN_TIMESTAMP_URL" \
-    -in "$file" -out "$scratch/signed" >"$scratch/log" 2>&1 ||
+    -in "$file" -out "$signed" >"$scratch/log" 2>&1 ||
     { cat "$scratch/log" >&2; fail "could not sign $file"; }
-  # In place, keeping the file's mode.
-  cat "$scratch/signed" >"$file"
+  chmod --reference="$file" "$signed"
+  mv -f "$signed" "$file"
+  rmdir "$beside"
+  beside=
   echo "signed $(basename "$file")"
 done
