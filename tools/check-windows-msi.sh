@@ -4,9 +4,10 @@
 # Start-menu shortcut, one "Apps and features" entry in the 64-bit view of
 # HKLM), the installed program opens its window; a newer version built from
 # the same folder replaces it and leaves one entry; the older one is then
-# refused; uninstalling, by product code or by the file, leaves nothing; a
-# re-spin of the same version replaces the build installed, in the folder
-# the first install was given.
+# refused; uninstalling, by product code or by the file, leaves nothing. A
+# change of any input of the package (a staged file, the installer's logic,
+# the tools) gives it other codes. A re-spin of the same version replaces
+# the build installed, in the folder the first install was given.
 #   check-windows-msi.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -19,16 +20,65 @@ stage=$build/stage/$package
 
 first=$build/$package.msi
 version=$(msiinfo export "$first" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
+# build_msi OUT STAGE VERSION [PACKAGING_FOLDER]: an MSI as the build packs
+# one, by packaging/windows or a changed copy of it.
+build_msi() {
+  cmake -DSTAGE="$2" -DVERSION="$3" -DICON="$build/packaging/windows/velmora.ico" -DOUT="$1" \
+    -P "${4:-$here/../packaging/windows}/build_msi.cmake" >/dev/null
+}
+product_code() { msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'; }
+package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p' | tr -d '\r'; }
 # The same staged folder packed again as a newer version, as the next
 # release would be.
 newer_version=${version%%.*}.$(printf '%02d' $((10#${version#*.} + 1)))
 newer=$scratch/velmora-$newer_version-windows-x64.msi
-cmake -DSTAGE="$stage" -DVERSION="$newer_version" \
-  -DICON="$build/packaging/windows/velmora.ico" -DOUT="$newer" \
-  -P "$here/../packaging/windows/build_msi.cmake" >/dev/null
-product_code() { msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'; }
+build_msi "$newer" "$stage" "$newer_version"
 [ "$(product_code "$first")" != "$(product_code "$newer")" ] ||
   fail "two versions share the product code $(product_code "$first")"
+
+# Every input of the package decides its codes: a build of the same version
+# that differs from the baseline in one input has product and package codes
+# of its own, or Windows Installer would take it for the build installed
+# and run it as a maintenance install of that one. Built elsewhere from the
+# same inputs, the package keeps its codes, so that the rows below differ by
+# what they change and not by where they are built.
+mkdir -p "$scratch/elsewhere/deeper" "$scratch/respin" "$scratch/wixl"
+baseline=$scratch/$package-baseline.msi
+build_msi "$baseline" "$stage" "$version"
+elsewhere=$scratch/elsewhere/deeper/$package.msi
+build_msi "$elsewhere" "$stage" "$version"
+if [ "$(product_code "$elsewhere")" != "$(product_code "$baseline")" ] ||
+  [ "$(package_code "$elsewhere")" != "$(package_code "$baseline")" ]; then
+  fail "the same inputs packed in another folder gave other codes"
+fi
+# A re-spin, as a mended DLL would make one.
+respin_stage=$scratch/respin/$package
+cp -a "$stage" "$respin_stage"
+echo "Re-spun." >>"$respin_stage/licenses/third-party.txt"
+respin=$scratch/$package-respin.msi
+# The installer's logic alone: the upgrade row only detects the build
+# installed (2), so the package would install beside it.
+cp -a "$here/../packaging/windows" "$scratch/logic"
+sed -i 's/, 513, /, 515, /' "$scratch/logic/build_msi.cmake"
+! cmp -s "$scratch/logic/build_msi.cmake" "$here/../packaging/windows/build_msi.cmake" ||
+  fail "the installer logic's edit for the check found nothing to change"
+# The tools: another build of wixl.
+printf '#!/bin/sh\nexec %s "$@"\n' "$(command -v wixl)" >"$scratch/wixl/wixl"
+chmod +x "$scratch/wixl/wixl"
+while IFS='|' read -r -u 3 what out from packaging tools; do
+  PATH=${tools:+$tools:}$PATH build_msi "$out" "$from" "$version" ${packaging:+"$packaging"}
+  for code in product package; do
+    [ "$("${code}_code" "$out")" != "$("${code}_code" "$baseline")" ] ||
+      fail "$what: the MSI keeps the baseline's $code code $("${code}_code" "$baseline")"
+  done
+  echo "$what: other product and package codes"
+done 3<<ROWS
+one staged file changed|$respin|$respin_stage||
+the installer logic alone (the upgrade row only detects)|$scratch/logic.msi|$stage|$scratch/logic|
+another build of wixl|$scratch/wixl.msi|$stage||$scratch/wixl
+ROWS
+grep -q "	515	" <<<"$(msiinfo export "$scratch/logic.msi" Upgrade)" ||
+  fail "the installer logic's edit did not reach the package"
 
 program_files=$WINEPREFIX/drive_c/Program\ Files/Velmora
 # Windows puts a per-machine package's shortcuts in the all-users Start
@@ -183,21 +233,8 @@ status=$(msiexec /x "$(windows_path "$first")" /qn)
 left_over "uninstalling by file"
 echo "uninstalled by product code and by file: no file, shortcut, key or entry left"
 
-# A re-spin of the same version, as a mended DLL would make one: codes of
-# its own, and it replaces the build installed. The folder an administrator
+# The re-spin replaces the build installed. The folder an administrator
 # gave the first install is where the re-spin goes, given none of its own.
-respin_stage=$scratch/respin/$package
-mkdir -p "$scratch/respin"
-cp -a "$stage" "$respin_stage"
-echo "Re-spun." >>"$respin_stage/licenses/third-party.txt"
-respin=$scratch/$package-respin.msi
-cmake -DSTAGE="$respin_stage" -DVERSION="$version" -DICON="$build/packaging/windows/velmora.ico" \
-  -DOUT="$respin" -P "$here/../packaging/windows/build_msi.cmake" >/dev/null
-package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p' | tr -d '\r'; }
-[ "$(package_code "$first")" != "$(package_code "$respin")" ] ||
-  fail "two builds of $version share the package code $(package_code "$first")"
-[ "$(product_code "$first")" != "$(product_code "$respin")" ] ||
-  fail "two builds of $version share the product code $(product_code "$first")"
 tools_folder=$WINEPREFIX/drive_c/Tools/Velmora
 status=$(msiexec /i "$(windows_path "$first")" 'INSTALLDIR=C:\Tools\Velmora' /qn)
 [ "$status" = 0 ] || failed_msiexec "installing into C:\Tools\Velmora ended with $status"

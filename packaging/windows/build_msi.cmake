@@ -2,12 +2,11 @@ cmake_policy(VERSION 3.25)
 # Builds the MSI from the staged folder:
 #   cmake -DSTAGE=DIR -DVERSION=1.00 -DICON=velmora.ico -DOUT=file.msi
 #         -P build_msi.cmake
-# Every identifier is derived, never drawn: the same folder and version give
-# the same MSI, byte for byte, and a component keeps its GUID from version
-# to version. The product and package codes come from the package's content
-# (the generated .wxs and every staged file), so two builds that differ in
-# a single byte, of one version or of two, never share them, and Windows
-# Installer never takes one for the other.
+# Every identifier is derived, never drawn: the same inputs give the same
+# MSI, byte for byte, and a component keeps its GUID from version to
+# version. The product and package codes come from every input (see below),
+# so two builds that differ in any of them, of one version or of two, never
+# share them, and Windows Installer never takes one for the other.
 set(upgrade_code 7B355DAF-2C0A-4CD6-9598-4BF31C3F0321)
 
 function(derived_guid out name)
@@ -81,16 +80,50 @@ foreach(required STAGE VERSION ICON OUT)
   endif()
 endforeach()
 
-# wixl reads sources only by paths relative to the .wxs.
+# wixl reads sources only by paths relative to the .wxs. They say where the
+# build is, not what the package holds, and stay placeholders until the
+# codes are derived.
 get_filename_component(wxs_folder "${OUT}" DIRECTORY)
-file(RELATIVE_PATH source_prefix "${wxs_folder}" "${STAGE}")
-set(source_prefix "${source_prefix}/")
-file(RELATIVE_PATH ICON "${wxs_folder}" "${ICON}")
+file(RELATIVE_PATH stage_path "${wxs_folder}" "${STAGE}")
+file(RELATIVE_PATH icon_path "${wxs_folder}" "${ICON}")
+file(SHA256 "${ICON}" icon_hash)
+set(source_prefix "@STAGE_PATH@/")
+set(ICON "@ICON_PATH@")
 set(UPGRADE_CODE ${upgrade_code})
 derived_guid(SHORTCUT_GUID "start-menu-shortcut")
 folder_xml(DIRECTORIES COMPONENT_REFS "" "          ")
 string(REGEX REPLACE "\n$" "" DIRECTORIES "${DIRECTORIES}")
 string(REGEX REPLACE "\n$" "" COMPONENT_REFS "${COMPONENT_REFS}")
+find_program(WIXL wixl REQUIRED)
+find_program(MSIBUILD msibuild REQUIRED)
+include("${CMAKE_CURRENT_LIST_DIR}/source_date.cmake")
+
+# What wixl leaves for msibuild to say, in order; each query is part of the
+# package's behaviour, and so of its codes.
+#
+# A re-spin of the same version (a mended DLL, a rebuilt program) replaces
+# the build installed: the upgrade row takes its own version in. wixl's
+# MajorUpgrade knows no AllowSameVersionUpgrades, so the row is rewritten:
+# 1 migrates features, 512 includes the maximum version.
+set(edits
+  "DELETE FROM `Upgrade` WHERE `Attributes` = 1"
+  "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${upgrade_code}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')")
+# The remembered folder's two actions, on either side of AppSearch (50).
+# Written here: given any InstallExecuteSequence of its own, wixl moves
+# RemoveExistingProducts after InstallFinalize, where Windows Installer
+# removes the old product once the new one is in place, and an upgrade
+# under Wine then leaves the old product registered instead of the new.
+list(APPEND edits
+  "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('KeepGivenInstallDir', 'INSTALLDIR', 49)"
+  "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('UseGivenInstallDir', 'GIVEN_INSTALLDIR', 51)")
+
+# The product and package codes come from everything that decides the MSI's
+# bytes and what Windows Installer does with them: the generated .wxs, every
+# staged file, the icon, this script and what it includes (the edits above,
+# the time stamp), and the tools that build it; not where the build is.
+# The same inputs give the same MSI and codes; any other input gives other
+# codes, so that Windows Installer never takes a changed package for the
+# one installed.
 set(PRODUCT_CODE "@PRODUCT_CODE@")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/velmora.wxs.in" "${OUT}.wxs.in" @ONLY)
 file(READ "${OUT}.wxs.in" content)
@@ -100,57 +133,42 @@ foreach(path ${staged})
   file(SHA256 "${STAGE}/${path}" hash)
   string(APPEND content "\n${path} ${hash}")
 endforeach()
-file(SHA256 "${wxs_folder}/${ICON}" hash)
-string(APPEND content "\nicon ${hash}")
+string(APPEND content "\nicon ${icon_hash}")
+foreach(script build_msi.cmake source_date.cmake)
+  file(SHA256 "${CMAKE_CURRENT_LIST_DIR}/${script}" hash)
+  string(APPEND content "\n${script} ${hash}")
+endforeach()
+execute_process(COMMAND "${WIXL}" --version OUTPUT_VARIABLE wixl_version
+  COMMAND_ERROR_IS_FATAL ANY)
+string(STRIP "${wixl_version}" wixl_version)
+string(APPEND content "\nwixl ${wixl_version}\ncmake ${CMAKE_VERSION}\ntime ${source_date_text}")
+foreach(tool WIXL MSIBUILD)
+  file(SHA256 "${${tool}}" hash)
+  string(APPEND content "\n${tool} ${hash}")
+endforeach()
 string(SHA256 content_hash "${content}")
 derived_guid(PRODUCT_CODE "product:${VERSION}:${content_hash}")
 derived_guid(PACKAGE_CODE "package:${VERSION}:${content_hash}")
+set(STAGE_PATH "${stage_path}")
+set(ICON_PATH "${icon_path}")
 configure_file("${OUT}.wxs.in" "${OUT}.wxs" @ONLY)
 file(REMOVE "${OUT}.wxs.in")
 # wixl stamps the MSI with the clock and each file in it with its time, and
 # draws its package code: the clock is held at the last commit's time, the
 # files are given that time, and the code is replaced by the derived one.
-include("${CMAKE_CURRENT_LIST_DIR}/source_date.cmake")
 execute_process(COMMAND find "${STAGE}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +)
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC faketime -f "${source_date_text}"
-          wixl --arch x64 -o "${OUT}" "${OUT}.wxs"
+          "${WIXL}" --arch x64 -o "${OUT}" "${OUT}.wxs"
   RESULT_VARIABLE failed)
-if(NOT failed)
-  execute_process(
-    COMMAND msibuild "${OUT}" -s "Velmora ${VERSION}" "The Velmora developers" "x64;1033"
-            "{${PACKAGE_CODE}}"
-    RESULT_VARIABLE failed)
-endif()
-# A re-spin of the same version (a mended DLL, a rebuilt program) replaces
-# the build installed: the upgrade row takes its own version in. wixl's
-# MajorUpgrade knows no AllowSameVersionUpgrades, so the row is rewritten:
-# 1 migrates features, 512 includes the maximum version.
-if(NOT failed)
-  execute_process(
-    COMMAND msibuild "${OUT}" -q "DELETE FROM `Upgrade` WHERE `Attributes` = 1"
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(
-    COMMAND msibuild "${OUT}" -q
-            "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${upgrade_code}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')"
-    COMMAND_ERROR_IS_FATAL ANY)
-endif()
-# The remembered folder's two actions, on either side of AppSearch (50).
-# Written here: given any InstallExecuteSequence of its own, wixl moves
-# RemoveExistingProducts after InstallFinalize, where Windows Installer
-# removes the old product once the new one is in place, and an upgrade
-# under Wine then leaves the old product registered instead of the new.
-if(NOT failed)
-  execute_process(
-    COMMAND msibuild "${OUT}" -q
-            "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('KeepGivenInstallDir', 'INSTALLDIR', 49)"
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(
-    COMMAND msibuild "${OUT}" -q
-            "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('UseGivenInstallDir', 'GIVEN_INSTALLDIR', 51)"
-    RESULT_VARIABLE failed)
-endif()
 if(failed)
   message(FATAL_ERROR "wixl could not build ${OUT} from ${OUT}.wxs")
 endif()
 file(REMOVE "${OUT}.wxs")
+execute_process(
+  COMMAND "${MSIBUILD}" "${OUT}" -s "Velmora ${VERSION}" "The Velmora developers" "x64;1033"
+          "{${PACKAGE_CODE}}"
+  COMMAND_ERROR_IS_FATAL ANY)
+foreach(edit IN LISTS edits)
+  execute_process(COMMAND "${MSIBUILD}" "${OUT}" -q "${edit}" COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
