@@ -7,7 +7,8 @@
 # refused; uninstalling, by product code or by the file, leaves nothing. A
 # change of any input of the package (a staged file, the installer's logic,
 # the tools) gives it other codes. A re-spin of the same version replaces
-# the build installed, in the folder the first install was given.
+# the build installed, under every UI level, in the folder given on the
+# command line or, given none, in the one the install before had.
 #   check-windows-msi.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -109,13 +110,19 @@ uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # msiexec's own when it ran no package, or Wine's when it could not start
 # it. A clean clone's CI saw it once on an install that passes on every
 # other run; it is shown with what Wine printed, and tried once more.
+#
+# Wine reads the command line in the locale's character set: UTF-8, so that
+# a folder with Turkish letters arrives as typed. Under a UI level a failure
+# can wait on a message box that nobody answers; after 300 seconds the call
+# is ended, with timeout's status 124.
 msiexec() {
   local status attempt
   for attempt in 1 2; do
     status=0
     rm -f "$scratch/msiexec.log"
-    "$wine" msiexec "$@" /l*v "$(windows_path "$scratch/msiexec.log")" >"$scratch/msiexec.out" 2>&1 ||
-      status=$?
+    LC_ALL=C.UTF-8 timeout 300 "$wine" msiexec "$@" /l*v "$(windows_path "$scratch/msiexec.log")" \
+      >"$scratch/msiexec.out" 2>&1 || status=$?
+    [ "$status" != 124 ] || "$wineserver" -k
     "$wineserver" -w
     if [ "$status" != 1 ] || [ "$attempt" = 2 ]; then break; fi
     {
@@ -154,6 +161,11 @@ entries() {
   done
 }
 windows_path() { echo "Z:${1//\//\\}"; }
+# A folder of the prefix's drive C: as Windows names it.
+windows_form() {
+  local path=${1#"$WINEPREFIX/drive_c/"}
+  echo "C:\\${path//\//\\}"
+}
 
 # What msiinfo shows an administrator, and the entry's icon, which Windows
 # takes from the package (Wine's msi writes no DisplayIcon).
@@ -166,6 +178,12 @@ grep -q "^Author: The Velmora developers$" <<<"$summary" || fail "the summary na
 grep -q "^Manufacturer.The Velmora developers" <<<"$properties" ||
   fail "the property table names no publisher"
 grep -q "^ARPPRODUCTICON.velmora.ico" <<<"$properties" || fail "Apps and features would show no icon"
+# Where Windows restricts what the client hands the server (a user who is
+# no administrator, elevated for a per-machine install), a folder given
+# under full or reduced UI arrives only as a secure property. Wine runs both
+# sides in one process, so only the package can show it.
+grep -q "^SecureCustomProperties.*[;	]INSTALLDIR\(;\|$\)" <<<"$(tr -d '\r' <<<"$properties")" ||
+  fail "INSTALLDIR is no secure property: an elevated install could drop a folder given"
 grep -q "^Icon.velmora.ico$" <<<"$(msiinfo streams "$first")" || fail "the package carries no icon"
 
 status=$(msiexec /i "$(windows_path "$first")" /qn)
@@ -233,24 +251,69 @@ status=$(msiexec /x "$(windows_path "$first")" /qn)
 left_over "uninstalling by file"
 echo "uninstalled by product code and by file: no file, shortcut, key or entry left"
 
-# The re-spin replaces the build installed. The folder an administrator
-# gave the first install is where the re-spin goes, given none of its own.
+# A re-spin of the same version replaces the build installed, in the folder
+# the install before it was given, or in one given to it, whatever the UI:
+# under full and reduced UI Windows Installer runs the UI sequence first,
+# its own AppSearch and costing on the client side, and /qn and /qb skip
+# it. Each row installs the re-spin over the first build or the first over
+# the re-spin, without a folder (the one before it stays) or with one.
+# Wine's msiexec runs the UI sequence exactly where Windows does, which its
+# verbose log shows as a second AppSearch: the UI levels are tested, not
+# assumed.
 tools_folder=$WINEPREFIX/drive_c/Tools/Velmora
-status=$(msiexec /i "$(windows_path "$first")" 'INSTALLDIR=C:\Tools\Velmora' /qn)
-[ "$status" = 0 ] || failed_msiexec "installing into C:\Tools\Velmora ended with $status"
-[ -f "$tools_folder/velmora.exe" ] || fail "INSTALLDIR put no velmora.exe in C:\Tools\Velmora"
-[ ! -e "$program_files" ] || fail "INSTALLDIR=C:\Tools\Velmora installed into Program Files too"
-status=$(msiexec /i "$(windows_path "$respin")" /qn)
-[ "$status" = 0 ] || failed_msiexec "the re-spin of $version ended with $status"
-grep -q "^Re-spun.$" "$tools_folder/licenses/third-party.txt" ||
-  fail "the re-spin did not replace the files in C:\Tools\Velmora"
-[ ! -e "$program_files" ] || fail "the re-spin went back to Program Files"
-[ "$(entries)" = "$(product_code "$respin") $version" ] ||
-  fail "after the re-spin Apps and features shows '$(entries)'"
-status=$(msiexec /x "$(product_code "$respin")" /qn)
-[ "$status" = 0 ] || failed_msiexec "uninstalling the re-spin ended with $status"
-[ ! -e "$tools_folder" ] || fail "uninstalling the re-spin left $tools_folder"
-left_over "uninstalling the re-spin"
-echo "a re-spin of $version (other product and package codes) replaced the build installed in" \
-  "C:\Tools\Velmora and stayed there; uninstalled, nothing left"
+folder=$program_files
+row=0
+while read -r -u 3 level given; do
+  packages=("$first" "$respin")
+  package_file=${packages[$((row % 2))]}
+  row=$((row + 1))
+  arguments=(/i "$(windows_path "$package_file")")
+  said="$level, no folder given"
+  if [ "$given" != - ]; then
+    arguments+=("INSTALLDIR=$given")
+    said="$level, INSTALLDIR=$given"
+  fi
+  status=$(msiexec "${arguments[@]}" "$level")
+  [ "$status" = 0 ] || failed_msiexec "$said: msiexec ended with $status"
+  searches=$(grep -c '^Action start [0-9:]*: AppSearch\.$' "$scratch/msiexec.log" || true)
+  case $level in
+    /qr | /qf) [ "$searches" = 2 ] || fail "$said: Wine ran no UI sequence ($searches AppSearch)" ;;
+    *) [ "$searches" = 1 ] || fail "$said: Wine ran $searches AppSearch, not the server's alone" ;;
+  esac
+  before=$folder
+  [ "$given" = - ] || folder=$WINEPREFIX/drive_c/${given#C:\\}
+  folder=${folder//\\//}
+  if [ ! -f "$folder/velmora.exe" ]; then
+    landed=$(find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune -o \
+      -name velmora.exe -printf '%h\n' | head -n1)
+    [ -z "$landed" ] || landed=$(windows_form "$landed")
+    failed_msiexec "$said: no velmora.exe in $(windows_form "$folder") but in ${landed:-no folder}"
+  fi
+  respun=$(grep -c '^Re-spun.$' "$folder/licenses/third-party.txt" || true)
+  [ "$respun" = "$([ "$package_file" = "$respin" ] && echo 1 || echo 0)" ] ||
+    fail "$said: $(basename "$package_file") did not replace the files in $(windows_form "$folder")"
+  [ "$before" = "$folder" ] || [ ! -e "$before" ] ||
+    fail "$said: the install before is left in $(windows_form "$before")"
+  [ "$folder" = "$program_files" ] || [ ! -e "$program_files" ] ||
+    fail "$said: files in Program Files too"
+  [ "$(entries)" = "$(product_code "$package_file") $version" ] ||
+    fail "$said: Apps and features shows '$(entries)'"
+  case $level in /qr | /qf) said="$said, with the UI sequence" ;; esac
+  echo "$(basename "$package_file"), $said: in $(windows_form "$folder"), one entry"
+done 3<<'ROWS'
+/qn C:\Araçlar\Velmora
+/qr -
+/qb -
+/qf -
+/qn -
+/qb C:\Verilen\Velmora
+/qn C:\Tools\Velmora
+/qr C:\Verilen klasör\Velmora
+/qf C:\Tools\Velmora
+ROWS
+status=$(msiexec /x "$(product_code "$first")" /qn)
+[ "$status" = 0 ] || failed_msiexec "uninstalling from C:\Tools\Velmora ended with $status"
+[ ! -e "$tools_folder" ] || fail "uninstalling left $tools_folder"
+left_over "uninstalling from C:\Tools\Velmora"
+echo "uninstalled from C:\Tools\Velmora, nothing left"
 echo "1 passed, 0 failed"

@@ -96,6 +96,7 @@ string(REGEX REPLACE "\n$" "" DIRECTORIES "${DIRECTORIES}")
 string(REGEX REPLACE "\n$" "" COMPONENT_REFS "${COMPONENT_REFS}")
 find_program(WIXL wixl REQUIRED)
 find_program(MSIBUILD msibuild REQUIRED)
+find_program(MSIINFO msiinfo REQUIRED)
 include("${CMAKE_CURRENT_LIST_DIR}/source_date.cmake")
 
 # What wixl leaves for msibuild to say, in order; each query is part of the
@@ -108,14 +109,17 @@ include("${CMAKE_CURRENT_LIST_DIR}/source_date.cmake")
 set(edits
   "DELETE FROM `Upgrade` WHERE `Attributes` = 1"
   "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${upgrade_code}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')")
-# The remembered folder's two actions, on either side of AppSearch (50).
-# Written here: given any InstallExecuteSequence of its own, wixl moves
-# RemoveExistingProducts after InstallFinalize, where Windows Installer
-# removes the old product once the new one is in place, and an upgrade
-# under Wine then leaves the old product registered instead of the new.
-list(APPEND edits
-  "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('KeepGivenInstallDir', 'INSTALLDIR', 49)"
-  "INSERT INTO `InstallExecuteSequence` (`Action`, `Condition`, `Sequence`) VALUES ('UseGivenInstallDir', 'GIVEN_INSTALLDIR', 51)")
+# The remembered folder, taken right after AppSearch (50) in both sequences:
+# under full and reduced UI the client runs its own AppSearch and costing
+# before the server's, and hands INSTALLDIR on. Written here: given any
+# InstallExecuteSequence of its own, wixl moves RemoveExistingProducts after
+# InstallFinalize, where Windows Installer removes the old product once the
+# new one is in place, and an upgrade under Wine then leaves the old product
+# registered instead of the new.
+foreach(sequence InstallUISequence InstallExecuteSequence)
+  list(APPEND edits
+    "INSERT INTO `${sequence}` (`Action`, `Condition`, `Sequence`) VALUES ('UseRememberedInstallDir', 'NOT INSTALLDIR AND REMEMBERED_INSTALLDIR', 51)")
+endforeach()
 
 # The product and package codes come from everything that decides the MSI's
 # bytes and what Windows Installer does with them: the generated .wxs, every
@@ -172,3 +176,16 @@ execute_process(
 foreach(edit IN LISTS edits)
   execute_process(COMMAND "${MSIBUILD}" "${OUT}" -q "${edit}" COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+# Where the user is no administrator and the install is elevated, the
+# client hands the server only the secure public properties: INSTALLDIR
+# joins those wixl makes secure, so that a folder given under full or
+# reduced UI arrives.
+execute_process(COMMAND "${MSIINFO}" export "${OUT}" Property OUTPUT_VARIABLE properties
+  COMMAND_ERROR_IS_FATAL ANY)
+if(NOT properties MATCHES "\nSecureCustomProperties\t([^\r\n]*)")
+  message(FATAL_ERROR "wixl wrote no SecureCustomProperties into ${OUT}")
+endif()
+execute_process(
+  COMMAND "${MSIBUILD}" "${OUT}" -q
+          "UPDATE `Property` SET `Value` = '${CMAKE_MATCH_1};INSTALLDIR' WHERE `Property` = 'SecureCustomProperties'"
+  COMMAND_ERROR_IS_FATAL ANY)
