@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Signs Windows programs, libraries, installers and MSIs where they lie with
-# Authenticode (SHA-256, with an RFC 3161 timestamp), with Debian's
-# osslsigncode, and verifies what it signed. The certificate comes from the
-# environment, never from the repository:
+# Signs Windows programs, libraries, installers and MSIs with Authenticode
+# (SHA-256, with an RFC 3161 timestamp), with Debian's osslsigncode, and
+# verifies what it signed. The certificate comes from the environment,
+# never from the repository:
 #   a PKCS#12 file:  VELMORA_SIGN_PKCS12=FILE and VELMORA_SIGN_PASSWORD or
 #                    VELMORA_SIGN_PASSWORD_FILE
 #   a PKCS#11 token: VELMORA_SIGN_PKCS11_MODULE=MODULE.so,
