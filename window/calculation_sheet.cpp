@@ -50,14 +50,28 @@ QString ExplanationHtml(const QString& explanation) {
   return html;
 }
 
+// What the one who signs the sheet must know holds: the rule is only as
+// good as these.
 QString AssumptionsHtml() {
   return QStringLiteral(
-      "<p>Yük/boşta ya da dur/kalk kontrollü kompresör; debi emiş koşullarındaki serbest hava "
-      "debisidir (FAD, ISO 1217); kesme ile yükleme basıncı arasındaki bandın tamamı "
+      "<p>Kompresör yükte/boşta ya da dur/kalk kontrolle çalışır; değişken devirli kompresör en "
+      "düşük devirdeki debisiyle hesaplanır: bu debinin altında o da yükte/boşta ya da dur/kalk "
+      "çalışır. Debi, ISO 1217'ye göre serbest hava debisidir (FAD): çıkışta ölçülür, emiş "
+      "koşullarına indirgenir. Kesme ile yükleme basıncı arasındaki bandın tamamı "
       "kullanılabilir.</p>"
-      "<p>Güç katsayısı, sınıfın saatte izin verilen devreye girip çıkma sayısıdır; üretici daha "
-      "azına izin veriyorsa hacim aynı oranda büyür. Değişken devirli kompresörlerde üreticinin "
-      "önerdiği hacim geçerlidir.</p>");
+      "<p>Sınıf katsayısı (z): pistonlu hesap (K = 15), çevrimin en sık olduğu tüketimde (debinin "
+      "yarısı) saatte z dur/kalk çevrimi verir; z, motorun saatte izin verilen kalkış sayısıdır. "
+      "Vidalı hesap (K = 5) bunun üçte biri kadar hacim verir: kompresör saatte en çok 3z kez "
+      "yüke girip boşa geçer, motor aralarda boşta döner. Üreticinin sınırı saatte N motor "
+      "kalkışıysa sonuç × z ÷ N alınır; saatte N yükte/boşta çevrimiyse hacim = 15 × debi ÷ (N × "
+      "basınç farkı) olur. Standart motorlar saatte z'den az doğrudan kalkışa izin verir; dur/kalk "
+      "çalışmada her çevrim bir kalkıştır: motorun ve üreticinin sınırlarından küçük olanı saatte "
+      "N çevrim olarak alınır.</p>"
+      "<p>Hacim, kompresörden sonraki hava tankı ile araya kapatma vanası girmeyen boru hattının "
+      "toplamıdır. Tankın izin verilen en yüksek basıncı (PS), kesme basıncının emniyet "
+      "ventilinin açma payı kadar üstünde olmalı; tankta kondens tahliyesi bulunmalıdır. Hava "
+      "tankı basınçlı ekipmandır: Basit Basınçlı Kaplar Yönetmeliği (2014/29/AB) ya da Basınçlı "
+      "Ekipmanlar Yönetmeliği (2014/68/AB) kapsamındadır.</p>");
 }
 
 QString SignaturesHtml() {
@@ -79,8 +93,8 @@ QString SheetHtml(const CalculationSheet& sheet) {
              "<p>Hesap tarihi: %2 &nbsp;·&nbsp; %3</p>"
              "<h3>Hesap</h3>%4"
              "<p style=\"font-size:large; font-weight:bold; margin-top:12px\">"
-             "Toplam Depolama Hacmi &gt;= %5 m3 (tank+borular)</p>"
-             "<h3>Kuralın varsaydıkları</h3>%6"
+             "Toplam Depolama Hacmi &gt;= %5 m³ (tank+borular)</p>"
+             "<h3>Hesap kabulleri</h3>%6"
              "<h3>Onay</h3>%7")
       .arg(Escaped(Title()), Escaped(MadeAt(sheet.madeAt)), kProgram,
            ExplanationHtml(sheet.explanation), Escaped(sheet.result), AssumptionsHtml(),

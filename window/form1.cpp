@@ -150,7 +150,7 @@ void Form1::SetUpControls() {
 
   Label8->setFont(velmora::ResultFont());
   Label25->setToolTip(QStringLiteral(
-      "Hacim = Debi × K ÷ (Güç katsayısı × Basınç farkı); vidalı K = 5, pistonlu K = 15"));
+      "Hacim = Debi × K ÷ (Sınıf katsayısı (z) × Basınç farkı); vidalı K = 5, pistonlu K = 15"));
 
   // The result never takes the focus, so Ctrl+C would never reach its
   // selection; the fields pass it on when they have none of their own.

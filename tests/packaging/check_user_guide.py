@@ -6,11 +6,14 @@ Every text a guide marks as the window's own (class "caption") is one the
 window shows, as the program itself reports them; every picture is embedded
 and no wider than the guide's column; the pictures in docs/guide/ are what
 the window looks like today. Every worked result (class "worked") is the
-formula line of the program's own explanation for those inputs; every usual
-delivery band (class "band") is the one the program's note states; every
-other calculation (class "arith": conversions, pipework, cycles) is right
-to the digits it is written with. Numbers are read and computed with the
-guide's own decimal mark.
+formula line of the program's own explanation for those inputs; every
+flow band (class "band") is the one the program's note on an unusual flow
+states; every other calculation (class "arith": conversions, scaling for a
+maker's limit, cycles, the rounding note's volume, pipework) is right to
+the digits it is written with. Numbers are read and computed with the
+guide's own decimal mark, and every guide works out the same results and
+calculations as the others, so that no language teaches what another does
+not.
 
     check_user_guide.py WINDOW_SCREENSHOT GUIDE_PICTURES_SCRIPT PICTURES_DIR GUIDE.html...
 """
@@ -23,6 +26,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+from collections import Counter
 
 
 def collapsed(text):
@@ -34,6 +38,9 @@ COLUMN_WIDTH = 640
 # The locale each guide's numbers are written for.
 GUIDE_LOCALES = {"tr": "tr_TR", "en": "en_US"}
 MARKED = ("caption", "worked", "band", "arith")
+# The band as the note on an unusual flow states it, whatever the words
+# around it: two numbers joined by an en dash, in m³/min.
+NOTED_BAND = re.compile(r"(\d+(?:[.,]\d+)?–\d+(?:[.,]\d+)?) m[3³]/dk")
 
 
 class GuideReader(html.parser.HTMLParser):
@@ -130,10 +137,11 @@ def worked_failures(shot, reader, name):
             failures.append(f"{name} works out '{text}', the program '{expected}'")
     for text, attributes in reader.marked["band"]:
         explained = explanation(shot, locale, "screw", attributes["data-power"], "1000", "1")
-        band = re.search(r"genellikle (\S+) m3/dk", explained)
-        if band is None or band.group(1) != collapsed(text):
-            failures.append(f"{name} gives the usual delivery '{text}', the program's note "
-                            f"'{band.group(1) if band else explained}'")
+        notes = [line for line in explained.splitlines() if line.startswith("Dikkat:")]
+        bands = [found.group(1) for found in map(NOTED_BAND.search, notes) if found]
+        if bands != [collapsed(text)]:
+            failures.append(f"{name} gives the flow band '{text}', the program's notes "
+                            f"{bands or explained!r}")
     for text, _ in reader.marked["arith"]:
         failure = arithmetic_failure(text, mark)
         if failure:
@@ -141,6 +149,24 @@ def worked_failures(shot, reader, name):
     if not reader.marked["worked"] or not reader.marked["arith"]:
         failures.append(f"{name} marks no worked result or no calculation")
     return failures
+
+
+def worked_out(reader):
+    """What a guide works out, each written with the point, as every
+    language must work it out."""
+    mark = "," if reader.language == "tr" else "."
+
+    def pointed(text):
+        return re.sub(r"(?<=\d)" + re.escape(mark) + r"(?=\d)", ".", collapsed(text))
+
+    return {
+        "worked": Counter(f"{pointed(text)} ({attributes['data-variant']}, "
+                          f"{attributes['data-power']}, flow {attributes['data-flow']}, "
+                          f"pressure {pointed(attributes['data-pressure'])})"
+                          for text, attributes in reader.marked["worked"]),
+        "band": Counter(pointed(text) for text, _ in reader.marked["band"]),
+        "arith": Counter(pointed(text) for text, _ in reader.marked["arith"]),
+    }
 
 
 def png_width(source):
@@ -157,6 +183,7 @@ def differing_pixels(a, b):
 def main(shot, render_pictures, pictures_dir, *guides):
     failures = []
     texts = window_texts(shot)
+    worked = {}
     for guide in guides:
         reader = GuideReader()
         with open(guide, encoding="utf-8") as page:
@@ -176,9 +203,15 @@ def main(shot, render_pictures, pictures_dir, *guides):
                 failures.append(f"{name} has a picture {png_width(source)} pixels wide, wider "
                                 f"than its column")
         failures += worked_failures(shot, reader, name)
+        worked[name] = worked_out(reader)
         print(f"{name}: {len(reader.captions)} quoted captions, {len(reader.pictures)} pictures, "
               f"{len(reader.marked['worked'])} worked results, {len(reader.marked['band'])} "
               f"bands, {len(reader.marked['arith'])} calculations")
+    first, *others = worked
+    for other in others:
+        for kind, counted in worked[first].items():
+            for text in sorted((counted - worked[other][kind]) + (worked[other][kind] - counted)):
+                failures.append(f"{first} and {other} do not both work out '{text}' ({kind})")
     with tempfile.TemporaryDirectory() as fresh:
         subprocess.run([render_pictures, shot, fresh], check=True, capture_output=True)
         for picture in sorted(os.listdir(fresh)):

@@ -972,7 +972,7 @@ void Form1EverydayTest::calculationSheetFilesTheClicksResult() {
     for (const QString& line : explanation.split(u'\n')) {
       QVERIFY2(text.contains(Collapsed(line)), qPrintable(line));
     }
-    QVERIFY(text.contains(QStringLiteral("Toplam Depolama Hacmi >= %1 m3").arg(result)));
+    QVERIFY(text.contains(QStringLiteral("Toplam Depolama Hacmi >= %1 m³").arg(result)));
     QVERIFY(!text.contains(QStringLiteral("Girdiler bu sonuçtan sonra değişti")));
     for (const char* blank : {"Hazırlayan:", "Kontrol eden:", "İmza:"}) {
       QVERIFY(text.contains(QString::fromUtf8(blank)));

@@ -286,7 +286,7 @@ void Form1LayoutTest::opensInItsInitialState() {
   // The credit line's tooltip states the rule; a wrong constant there would
   // teach users a wrong rule.
   QCOMPARE(Find<QLabel>("Label25")->toolTip(),
-           QStringLiteral("Hacim = Debi × K ÷ (Güç katsayısı × Basınç farkı); "
+           QStringLiteral("Hacim = Debi × K ÷ (Sınıf katsayısı (z) × Basınç farkı); "
                           "vidalı K = 5, pistonlu K = 15"));
 }
 
