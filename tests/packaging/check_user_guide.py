@@ -130,7 +130,7 @@ def worked_failures(shot, reader, name):
             failures.append(f"{name} works out '{text}', the program '{expected}'")
     for text, attributes in reader.marked["band"]:
         explained = explanation(shot, locale, "screw", attributes["data-power"], "1000", "1")
-        band = re.search(r"genellikle (\S+) m3/dk", explained)
+        band = re.search(r"olağan dışı \([^:]+: (\S+) m³/dk\)", explained)
         if band is None or band.group(1) != collapsed(text):
             failures.append(f"{name} gives the usual delivery '{text}', the program's note "
                             f"'{band.group(1) if band else explained}'")

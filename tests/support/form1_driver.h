@@ -9,6 +9,9 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "application_look.h"
 #include "form1.h"
@@ -53,6 +56,21 @@ class Form1Driver {
     auto* command = Find<QPushButton>(button);
     command->setFocus();
     QTest::keyClick(command, key);
+  }
+
+  // The regional settings changed while the window is open, and the window
+  // told so as the desktop tells it: Windows sends every window
+  // WM_SETTINGCHANGE for "intl"; elsewhere Qt hands the application a
+  // locale change.
+  void ChangeRegionalSettings(const char* locale) const {
+    QLocale::setDefault(QLocale(QLatin1String(locale)));
+#ifdef Q_OS_WIN
+    SendMessageW(reinterpret_cast<HWND>(form_->winId()), WM_SETTINGCHANGE, 0,
+                 reinterpret_cast<LPARAM>(L"intl"));
+#else
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(QApplication::instance(), &change);
+#endif
   }
 
   QString Shown() const { return Find<QLabel>(QStringLiteral("Label8"))->text(); }
