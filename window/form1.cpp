@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStringBuilder>
 #include <algorithm>
 #include <iterator>
 #include <limits>
@@ -297,7 +298,7 @@ bool Form1::nativeEvent(const QByteArray& eventType, void* message, qintptr* res
 // A screen reader reaches the result's explanation through the description,
 // which a tooltip would not give it beside one of its own.
 void Form1::DescribeResult() {
-  QString description = Frame1->title() + QLatin1Char(' ') + Label9->text();
-  if (!Label8->Explanation().isEmpty()) description += u'\n' + Label8->Explanation();
-  Label8->setAccessibleDescription(description);
+  const QString explanation = Label8->Explanation();
+  const QString caption = Frame1->title() % u' ' % Label9->text();
+  Label8->setAccessibleDescription(explanation.isEmpty() ? caption : caption % u'\n' % explanation);
 }

@@ -172,11 +172,14 @@ QString ExplainSizing(const Calculation& calculation) {
   const TypedInputs& typed = calculation.inputs.Typed();
   const sizing::SizingState& state = calculation.state;
   const std::string_view separator = calculation.inputs.Separator();
-  QString text =
-      (typed.kind == sizing::CompressorKind::Screw ? QStringLiteral("Vidalı kompresör")
-                                                   : QStringLiteral("Pistonlu kompresör")) %
-      QStringLiteral(", ") % typed.powerClassCaption % QStringLiteral(": sınıf katsayısı (z) ") %
-      QString::number(state.PowerClassFactor);
+  // Four lines and a note or two, in one allocation.
+  constexpr qsizetype kUsualLength = 384;
+  QString text;
+  text.reserve(kUsualLength);
+  text += (typed.kind == sizing::CompressorKind::Screw ? QStringLiteral("Vidalı kompresör")
+                                                       : QStringLiteral("Pistonlu kompresör")) %
+          QStringLiteral(", ") % typed.powerClassCaption %
+          QStringLiteral(": sınıf katsayısı (z) ") % QString::number(state.PowerClassFactor);
   if (!state.StorageVolume) {
     return text % QStringLiteral("\nDeğerler hesaplanabilecek aralığın dışında: sonuç yok");
   }

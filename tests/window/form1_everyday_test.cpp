@@ -223,6 +223,16 @@ void Form1EverydayTest::resultCanBeCopiedWhole() {
   QCOMPARE(window_->Shown(), result);
   QApplication::clipboard()->clear();
   auto* label = window_->Find<QLabel>(QStringLiteral("Label8"));
+  // The cursor over the result says whether it can be selected, also for
+  // a result that comes while the mouse rests there.
+  QTest::mouseMove(label);
+  QTRY_COMPARE(label->cursor().shape(), selectable ? Qt::IBeamCursor : Qt::ArrowCursor);
+  window_->Find<QLineEdit>(QStringLiteral("Text1"))
+      ->setText(selectable ? QStringLiteral("100000000") : QStringLiteral("10"));
+  window_->Press(QStringLiteral("Command2"), Qt::Key_Space);
+  QCOMPARE(label->cursor().shape(), selectable ? Qt::ArrowCursor : Qt::IBeamCursor);
+  window_->Find<QLineEdit>(QStringLiteral("Text1"))->setText(flow);
+  window_->Press(QStringLiteral("Command2"), Qt::Key_Space);
   RightClick(label, [&](QMenu& menu) {
     auto* copy = menu.findChild<QAction*>(QStringLiteral("copyResult"));
     auto* selectAll = menu.findChild<QAction*>(QStringLiteral("selectAllResult"));
