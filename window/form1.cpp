@@ -18,9 +18,6 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 #include "application_look.h"
 #include "calculation.h"
@@ -274,26 +271,17 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
 // The window is told of every change of the application's palette; the
 // buttons' and tooltips' palettes, which Qt keeps apart, follow from here.
 // A change of the regional settings can change the decimal mark, which
-// makes the same texts read as other numbers.
+// makes the same texts read as other numbers. Qt tells of one where the
+// platform does; Windows' WM_SETTINGCHANGE for "intl" Qt 6 keeps to
+// itself, but the user changes the settings in another window, so the mark
+// is looked at again whenever the window is activated.
 void Form1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) velmora::FollowApplicationPalette();
-  if (event->type() == QEvent::LocaleChange) FollowInputChanges();
+  if (event->type() == QEvent::LocaleChange || event->type() == QEvent::ActivationChange) {
+    FollowInputChanges();
+  }
   QWidget::changeEvent(event);
 }
-
-#ifdef Q_OS_WIN
-// Windows tells every window of a change of the regional settings with
-// WM_SETTINGCHANGE for "intl"; Qt passes it on as no event of its own.
-bool Form1::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  const auto* msg = static_cast<const MSG*>(message);
-  if (msg->message == WM_SETTINGCHANGE && msg->lParam != 0 &&
-      QStringView(reinterpret_cast<const wchar_t*>(msg->lParam)) == QLatin1StringView("intl")) {
-    QEvent change(QEvent::LocaleChange);
-    QCoreApplication::sendEvent(this, &change);
-  }
-  return QWidget::nativeEvent(eventType, message, result);
-}
-#endif
 
 // A screen reader reaches the result's explanation through the description,
 // which a tooltip would not give it beside one of its own.

@@ -9,9 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include <tuple>
 
 #include "application_look.h"
 #include "form1.h"
@@ -58,19 +56,29 @@ class Form1Driver {
     QTest::keyClick(command, key);
   }
 
-  // The regional settings changed while the window is open, and the window
-  // told so as the desktop tells it: Windows sends every window
-  // WM_SETTINGCHANGE for "intl"; elsewhere Qt hands the application a
-  // locale change.
-  void ChangeRegionalSettings(const char* locale) const {
-    QLocale::setDefault(QLocale(QLatin1String(locale)));
+  // The regional settings changed while the window is open, and Qt hands
+  // the application a locale change, as where the platform tells of one.
+  // Windows tells Qt's windows nothing: there they are changed elsewhere.
+  void AnnounceRegionalSettings(const char* locale) const {
 #ifdef Q_OS_WIN
-    SendMessageW(reinterpret_cast<HWND>(form_->winId()), WM_SETTINGCHANGE, 0,
-                 reinterpret_cast<LPARAM>(L"intl"));
+    ChangeRegionalSettingsElsewhere(locale);
 #else
+    QLocale::setDefault(QLocale(QLatin1String(locale)));
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(QApplication::instance(), &change);
 #endif
+  }
+
+  // The regional settings changed in another window, and the user back.
+  void ChangeRegionalSettingsElsewhere(const char* locale) const {
+    QWidget settings;
+    settings.show();
+    settings.activateWindow();
+    std::ignore = QTest::qWaitForWindowActive(&settings);
+    QLocale::setDefault(QLocale(QLatin1String(locale)));
+    settings.close();
+    form_->activateWindow();
+    std::ignore = QTest::qWaitForWindowActive(form_.get());
   }
 
   QString Shown() const { return Find<QLabel>(QStringLiteral("Label8"))->text(); }

@@ -532,7 +532,8 @@ void Form1EventsTest::outOfDateMarkFollowsEachInput_data() {
   QTest::newRow("the same pressure written otherwise") << "Combo1" << "0.5";
   QTest::newRow("a pressure picked from the list") << "Combo1" << "pick 2,1";
   // The same texts read as other numbers under another decimal mark.
-  QTest::newRow("the regional settings' decimal mark") << "locale" << "en_US";
+  QTest::newRow("the decimal mark, as Qt tells") << "locale" << "en_US";
+  QTest::newRow("the decimal mark, changed in another window") << "locale elsewhere" << "en_US";
   // clang-format on
 }
 
@@ -553,7 +554,9 @@ void Form1EventsTest::outOfDateMarkFollowsEachInput() {
   const QImage current = result->grab().toImage();
   const auto change = [&](bool back) {
     if (control == QStringLiteral("locale")) {
-      window_->ChangeRegionalSettings(back ? "tr_TR" : qPrintable(changed));
+      window_->AnnounceRegionalSettings(back ? "tr_TR" : qPrintable(changed));
+    } else if (control == QStringLiteral("locale elsewhere")) {
+      window_->ChangeRegionalSettingsElsewhere(back ? "tr_TR" : qPrintable(changed));
     } else if (control == QStringLiteral("Option4")) {
       QTest::mouseClick(Find<QRadioButton>(back ? QStringLiteral("Option3") : control),
                         Qt::LeftButton);
