@@ -1,6 +1,8 @@
 // Arbitrary inputs through SizeReceiver and then FormatByPattern, as a click
 // takes them, under both separators, and the notes on them: never a note on
-// no result, never one twice, a band note only on a flow outside its band.
+// no result, never one twice, a band note only on a flow outside its band, a
+// negative volume's note only on a volume shown negative, and a rounding
+// note only for the screw variant, with a volume larger than the one shown.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
@@ -53,9 +55,23 @@ void CheckNotes(velmora::sizing::CompressorKind kind, const velmora::sizing::Siz
   Require(state.StorageVolume || notes.empty());
   for (std::size_t i = 0; i < notes.size(); ++i) {
     for (std::size_t j = i + 1; j < notes.size(); ++j) Require(notes[i].kind != notes[j].kind);
-    if (notes[i].kind == Kind::UnusualFlow) {
-      Require(state.FreeAirDelivery < notes[i].band.lowest ||
-              state.FreeAirDelivery > notes[i].band.highest);
+    const velmora::sizing::SizingNote& note = notes[i];
+    if (note.kind == Kind::UnusualFlow) {
+      Require(state.FreeAirDelivery < note.band.lowest ||
+              state.FreeAirDelivery > note.band.highest);
+    }
+    if (note.kind == Kind::NegativeVolume || note.kind == Kind::NegativeFlow) {
+      Require(state.FreeAirDelivery < 0.0F);
+      const bool shownNegative = Shown(state, ".").starts_with('-');
+      Require(shownNegative == (note.kind == Kind::NegativeVolume));
+    }
+    if (note.kind == Kind::RoundingShrankVolume) {
+      Require(kind == velmora::sizing::CompressorKind::Screw);
+      Require(std::isfinite(note.typedPressureVolume));
+      Require(note.typedPressureVolume > *state.StorageVolume);
+      // Rounded up, or down to nothing at all.
+      Require(note.typedPressure > 0.0F &&
+              (state.PressureDifference == 0.0F || note.typedPressure < state.PressureDifference));
     }
   }
 }

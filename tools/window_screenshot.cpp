@@ -36,12 +36,14 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <optional>
 
 #include "application.h"
+#include "calculation.h"
 #include "calculation_sheet.h"
 #include "form1.h"
 #include "high_contrast.h"
-#include "result_label.h"
+#include "sizing_explanation.h"
 
 namespace {
 
@@ -178,17 +180,23 @@ int main(int argc, char* argv[]) {
         ->setText(parser.value(QStringLiteral("then-flow")));
   }
   QApplication::processEvents();
-  const auto* result = window.findChild<velmora::ResultLabel*>(QStringLiteral("Label8"));
+  // What the window made of the click, as its result's tooltip and its
+  // sheet are made of it.
+  const velmora::Calculation* calculation = window.LastCalculation();
   if (explain) {
-    QTextStream(stdout) << result->toolTip() << '\n';
+    if (calculation == nullptr) return 1;
+    QTextStream(stdout) << velmora::ExplainSizing(*calculation) << '\n';
     return 0;
   }
   if (sheet) {
-    const velmora::CalculationSheet made{
-        QDateTime::fromString(parser.value(QStringLiteral("made-at")), Qt::ISODate), result->text(),
-        result->Explanation()};
+    std::optional<velmora::CalculationSheet> made = window.ShownSheet();
+    if (!made) {
+      QTextStream(stderr) << "no result, so no sheet\n";
+      return 1;
+    }
+    made->madeAt = QDateTime::fromString(parser.value(QStringLiteral("made-at")), Qt::ISODate);
     QString failure;
-    if (velmora::WriteSheetPdf(made, parser.value(QStringLiteral("sheet")), &failure)) return 0;
+    if (velmora::WriteSheetPdf(*made, parser.value(QStringLiteral("sheet")), &failure)) return 0;
     QTextStream(stderr) << failure << '\n';
     return 1;
   }

@@ -11,7 +11,8 @@ namespace {
 constexpr char32_t kFullWidthOffset = 0xFEE0;
 constexpr char32_t kFirstFullWidth = 0xFF01;
 constexpr char32_t kLastFullWidth = 0xFF5E;
-// The Arabic decimal separator, "١٫٥": a decimal mark whatever the settings.
+// The Arabic decimal separator, "١٫٥": a decimal mark whatever the settings,
+// so it is read as the user's own, which every reading takes as one.
 constexpr char32_t kArabicDecimalSeparator = 0x066B;
 
 // ASCII control characters (a NUL, an escape) are shown as blanks, so they
@@ -26,14 +27,13 @@ bool IsPlainAscii(const QString& text) {
   return true;
 }
 
-// What a code point other than plain ASCII reads as: an ASCII digit, mark or
-// space; a null character where it is dropped; nothing where it stands as
-// it is.
+// What a code point other than plain ASCII and the Arabic decimal separator
+// reads as: an ASCII digit, mark or space; a null character where it is
+// dropped; nothing where it stands as it is.
 std::optional<QChar> ReadAs(char32_t codePoint) {
   if (codePoint >= kFirstFullWidth && codePoint <= kLastFullWidth) {
     return QLatin1Char(static_cast<char>(codePoint - kFullWidthOffset));
   }
-  if (codePoint == kArabicDecimalSeparator) return QLatin1Char('.');
   switch (QChar::category(codePoint)) {
     case QChar::Number_DecimalDigit:
       return QLatin1Char(static_cast<char>('0' + QChar::digitValue(codePoint)));
@@ -51,7 +51,7 @@ std::optional<QChar> ReadAs(char32_t codePoint) {
 
 }  // namespace
 
-QString CalculationText(const QString& text) {
+QString CalculationText(const QString& text, const QString& decimalSeparator) {
   // Almost every text is plain ASCII already; it is handed on without a copy.
   if (IsPlainAscii(text)) return text;
   QString plain;
@@ -62,6 +62,10 @@ QString CalculationText(const QString& text) {
     // plane (Mathematical digits, Adlam, tags ...) and arrive as two units.
     const bool pair = unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
     const char32_t codePoint = pair ? QChar::surrogateToUcs4(unit, text[i + 1]) : unit.unicode();
+    if (codePoint == kArabicDecimalSeparator) {
+      plain += decimalSeparator.isEmpty() ? QStringLiteral(".") : decimalSeparator;
+      continue;
+    }
     const std::optional<QChar> read =
         codePoint < 0x80 && !IsAsciiControl(unit.unicode()) ? std::nullopt : ReadAs(codePoint);
     if (!read) {
@@ -75,6 +79,8 @@ QString CalculationText(const QString& text) {
   return plain;
 }
 
-QByteArray CalculationBytes(const QString& text) { return CalculationText(text).toUtf8(); }
+QByteArray CalculationBytes(const QString& text, const QString& decimalSeparator) {
+  return CalculationText(text, decimalSeparator).toUtf8();
+}
 
 }  // namespace velmora

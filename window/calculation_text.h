@@ -11,8 +11,9 @@ namespace velmora {
 // - every Unicode decimal digit (Arabic-Indic, Persian, Devanagari ...)
 //   becomes its ASCII digit: an Arabic keyboard types "١٠";
 // - the full-width forms become the ASCII characters they are drawn as
-//   ("１．５" is "1.5"), and the Arabic decimal separator a point, a
-//   decimal mark under every setting ("١٫٥" is 1.5);
+//   ("１．５" is "1.5"), and the Arabic decimal separator the user's own
+//   decimal mark, for it is one under every setting ("١٫٥" is 1.5, and
+//   "١٫٥٠٠" no fifteen hundred written with a point);
 // - every Unicode blank (the no-break space, the narrow no-break space some
 //   regional settings group digits with, thin, figure and ideographic
 //   spaces, line and paragraph separators) and every control character (a
@@ -22,10 +23,10 @@ namespace velmora {
 //   joiners, the byte-order mark, bidirectional embeddings, overrides and
 //   isolates) are dropped: a text copied from a web page often carries them.
 // Everything else stands as it is.
-QString CalculationText(const QString& text);
+QString CalculationText(const QString& text, const QString& decimalSeparator);
 
 // The same, as the UTF-8 bytes the core takes.
-QByteArray CalculationBytes(const QString& text);
+QByteArray CalculationBytes(const QString& text, const QString& decimalSeparator);
 
 // Bytes as the core takes them, without a copy.
 inline std::string_view AsView(const QByteArray& utf8) {

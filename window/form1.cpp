@@ -14,11 +14,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStringBuilder>
 #include <algorithm>
 #include <iterator>
 #include <limits>
 
 #include "application_look.h"
+#include "calculation.h"
 #include "calculation_sheet.h"
 #include "command_button.h"
 #include "dialog_font.h"
@@ -268,15 +270,23 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
 
 // The window is told of every change of the application's palette; the
 // buttons' and tooltips' palettes, which Qt keeps apart, follow from here.
+// A change of the regional settings can change the decimal mark, which
+// makes the same texts read as other numbers. Qt tells of one where the
+// platform does; Windows' WM_SETTINGCHANGE for "intl" Qt 6 keeps to
+// itself, but the user changes the settings in another window, so the mark
+// is looked at again whenever the window is activated.
 void Form1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) velmora::FollowApplicationPalette();
+  if (event->type() == QEvent::LocaleChange || event->type() == QEvent::ActivationChange) {
+    FollowInputChanges();
+  }
   QWidget::changeEvent(event);
 }
 
 // A screen reader reaches the result's explanation through the description,
 // which a tooltip would not give it beside one of its own.
 void Form1::DescribeResult() {
-  QString description = Frame1->title() + QLatin1Char(' ') + Label9->text();
-  if (!Label8->Explanation().isEmpty()) description += u'\n' + Label8->Explanation();
-  Label8->setAccessibleDescription(description);
+  const QString explanation = Label8->Explanation();
+  const QString caption = Frame1->title() % u' ' % Label9->text();
+  Label8->setAccessibleDescription(explanation.isEmpty() ? caption : caption % u'\n' % explanation);
 }

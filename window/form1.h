@@ -17,6 +17,7 @@ class QLineEdit;
 class QRadioButton;
 
 namespace velmora {
+struct Calculation;
 struct CalculationSheet;
 class CommandButton;
 class PressureBox;
@@ -35,6 +36,12 @@ class Form1 : public QWidget {
   ~Form1() override;
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
+
+  // The last click's record, which everything that shows its result reads;
+  // none before the first click.
+  const velmora::Calculation* LastCalculation() const { return calculation_.get(); }
+  // The sheet that documents the result on screen; none while none shows.
+  std::optional<velmora::CalculationSheet> ShownSheet() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,18 +65,9 @@ class Form1 : public QWidget {
   void ComputeScrewVolume();
   void ComputePistonVolume();
   void ComputeVolume(velmora::sizing::CompressorKind kind);
-  void ShowStorageVolume(velmora::sizing::CompressorKind kind);
+  void ShowStorageVolume();
   velmora::TypedInputs ReadTypedInputs(velmora::sizing::CompressorKind kind) const;
-
-  // The inputs a result was computed from, to tell when it stops matching
-  // what the window shows.
-  struct ResultInputs {
-    const QRadioButton* option = nullptr;
-    QString flowText;
-    QString pressureText;
-    bool operator==(const ResultInputs&) const = default;
-  };
-  ResultInputs CurrentInputs() const;
+  bool ControlsHold(const velmora::TypedInputs& typed) const;
   void FollowInputChanges();
   void SaveCalculationSheet();
   void PrintCalculationSheet();
@@ -78,9 +76,9 @@ class Form1 : public QWidget {
   velmora::sizing::PowerClass SelectedPowerClass() const;
 
   velmora::sizing::SizingState SizingState_;
-  std::optional<ResultInputs> resultInputs_;
-  // What a saved or printed sheet documents: the last result, as it was.
-  std::unique_ptr<velmora::CalculationSheet> sheet_;
+  // The click that made SizingState_: its inputs as typed and as read, the
+  // notes and the result as shown.
+  std::unique_ptr<const velmora::Calculation> calculation_;
 
   QLabel* Label3 = nullptr;
   QRadioButton* Option1 = nullptr;

@@ -3,8 +3,11 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <array>
+#include <memory>
 #include <string_view>
+#include <utility>
 
+#include "calculation.h"
 #include "calculation_sheet.h"
 #include "calculation_text.h"
 #include "form1.h"
@@ -40,26 +43,25 @@ void Form1::Form_Load() {
 
 void Form1::Command1_Click() {
   ComputeScrewVolume();
-  ShowStorageVolume(velmora::sizing::CompressorKind::Screw);
+  ShowStorageVolume();
 }
 
 void Form1::Command2_Click() {
   ComputePistonVolume();
-  ShowStorageVolume(velmora::sizing::CompressorKind::Piston);
+  ShowStorageVolume();
 }
 
 void Form1::ComputeScrewVolume() { ComputeVolume(velmora::sizing::CompressorKind::Screw); }
 
 void Form1::ComputePistonVolume() { ComputeVolume(velmora::sizing::CompressorKind::Piston); }
 
+// The controls are read once, and read as the user sees them: digits of any
+// script, blanks of any kind. Everything the click shows comes from the
+// record made here.
 void Form1::ComputeVolume(velmora::sizing::CompressorKind kind) {
-  const velmora::TypedInputs typed = ReadTypedInputs(kind);
-  // Read as the user sees them: digits of any script, blanks of any kind.
-  const QByteArray flow = velmora::CalculationBytes(typed.flowText);
-  const QByteArray pressure = velmora::CalculationBytes(typed.pressureText);
-  const QByteArray separator = typed.decimalSeparator.toUtf8();
-  SizingState_ = velmora::sizing::SizeReceiver(
-      kind, {typed.powerClass, AsView(flow), AsView(pressure)}, AsView(separator));
+  velmora::CalculationInputs inputs(ReadTypedInputs(kind));
+  SizingState_ = velmora::sizing::SizeReceiver(kind, inputs.Sizing(), inputs.Separator());
+  calculation_ = std::make_unique<const velmora::Calculation>(std::move(inputs), SizingState_);
 }
 
 velmora::TypedInputs Form1::ReadTypedInputs(velmora::sizing::CompressorKind kind) const {
@@ -68,35 +70,32 @@ velmora::TypedInputs Form1::ReadTypedInputs(velmora::sizing::CompressorKind kind
           Text1->text(), Combo1->currentText(), UserDecimalSeparator()};
 }
 
-// The explanation is built from the same stored values and the same label
-// text, so the two can never disagree.
-void Form1::ShowStorageVolume(velmora::sizing::CompressorKind kind) {
-  // Beyond single precision there is no volume to show, and an earlier
-  // result left standing would be read as this one.
-  const QString result =
-      SizingState_.StorageVolume
-          ? QString::fromStdString(velmora::sizing::FormatByPattern(
-                *SizingState_.StorageVolume, "#0.0#", AsView(UserDecimalSeparator().toUtf8())))
-          : QString();
-  const velmora::SizingExplanation explanation =
-      velmora::ExplainSizing(ReadTypedInputs(kind), SizingState_, result);
-  Label8->ShowResult(result, explanation.text, explanation.hasNotes);
-  sheet_ = result.isEmpty() ? nullptr
-                            : std::make_unique<velmora::CalculationSheet>(velmora::CalculationSheet{
-                                  QDateTime::currentDateTime(), result, explanation.text});
-  resultInputs_ = CurrentInputs();
+void Form1::ShowStorageVolume() {
+  const velmora::Calculation& calculation = *calculation_;
+  Label8->ShowResult(calculation.result, velmora::ExplainSizing(calculation),
+                     !calculation.notes.empty());
   DescribeResult();
 }
 
-Form1::ResultInputs Form1::CurrentInputs() const {
-  return {SelectedOption(), Text1->text(), Combo1->currentText()};
+std::optional<velmora::CalculationSheet> Form1::ShownSheet() const {
+  if (!calculation_ || calculation_->result.isEmpty()) return std::nullopt;
+  return velmora::CalculationSheet{QDateTime::fromMSecsSinceEpoch(calculation_->madeAt),
+                                   calculation_->result, velmora::ExplainSizing(*calculation_)};
+}
+
+// The regional settings count as an input: another decimal mark reads the
+// same texts as other numbers.
+bool Form1::ControlsHold(const velmora::TypedInputs& typed) const {
+  return SelectedPowerClass() == typed.powerClass && Text1->text() == typed.flowText &&
+         Combo1->currentText() == typed.pressureText &&
+         UserDecimalSeparator() == typed.decimalSeparator;
 }
 
 // Any change of an input after a result voids it until the next click; the
 // inputs put back exactly as they were make it good again.
 void Form1::FollowInputChanges() {
-  if (!resultInputs_) return;
-  const bool outOfDate = CurrentInputs() != *resultInputs_;
+  if (!calculation_) return;
+  const bool outOfDate = !ControlsHold(calculation_->inputs.Typed());
   if (outOfDate == Label8->IsOutOfDate()) return;
   Label8->SetOutOfDate(outOfDate);
   DescribeResult();

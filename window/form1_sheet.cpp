@@ -12,8 +12,9 @@
 // fields hold by the time the dialog closes; with no result there is
 // nothing to file.
 void Form1::SaveCalculationSheet() {
-  if (!sheet_) return;
-  const velmora::CalculationSheet sheet = *sheet_;
+  const std::optional<velmora::CalculationSheet> shown = ShownSheet();
+  if (!shown) return;
+  const velmora::CalculationSheet& sheet = *shown;
   QFileDialog dialog(this, QStringLiteral("Hesap Föyünü Kaydet"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
@@ -33,8 +34,9 @@ void Form1::SaveCalculationSheet() {
 // Ctrl+P and the result's menu: the platform's print dialog, then the same
 // page the PDF holds.
 void Form1::PrintCalculationSheet() {
-  if (!sheet_) return;
-  const velmora::CalculationSheet sheet = *sheet_;
+  const std::optional<velmora::CalculationSheet> shown = ShownSheet();
+  if (!shown) return;
+  const velmora::CalculationSheet& sheet = *shown;
   QPrinter printer(QPrinter::HighResolution);
   // Printed to a file, the sheet is named as a saved one.
   printer.setDocName(velmora::SheetFileName(sheet.madeAt));

@@ -14,8 +14,9 @@ namespace {
 // The value a text reads as when it is wholly one number by the
 // calculation's rules: only to find it in the list, never to calculate with.
 std::optional<double> ValueOf(const QString& text) {
-  const QByteArray read = CalculationBytes(text);
-  const QByteArray separator = QLocale().decimalPoint().toUtf8();
+  const QString decimalPoint = QLocale().decimalPoint();
+  const QByteArray read = CalculationBytes(text, decimalPoint);
+  const QByteArray separator = decimalPoint.toUtf8();
   if (!sizing::IsWholeNumberText(AsView(read), AsView(separator))) return std::nullopt;
   return sizing::ParseLeadingNumber(AsView(read), AsView(separator));
 }

@@ -59,11 +59,25 @@ void ResultLabel::ShowResult(const QString& result, const QString& explanation, 
   setContentsMargins(0, 0, hasNotes ? NoteMarkRect().width() + 2 : 0, 0);
   setText(result);
   ExplainInToolTip(before);
+  // The cursor tells whether the result can be selected, which takes
+  // measuring the text, the most of a click's work: it is told when the
+  // mouse comes, at once where it is here already.
+  cursorFollowsText_ = false;
+  if (underMouse()) FollowTextWithCursor();
+}
+
+void ResultLabel::FollowTextWithCursor() {
+  cursorFollowsText_ = true;
   if (CanBeSelected()) {
     setCursor(Qt::IBeamCursor);
   } else {
     unsetCursor();
   }
+}
+
+void ResultLabel::enterEvent(QEnterEvent* event) {
+  if (!cursorFollowsText_) FollowTextWithCursor();
+  QLabel::enterEvent(event);
 }
 
 // An elided text cannot be selected in part: what is seen is not the text.

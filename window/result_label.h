@@ -59,12 +59,14 @@ class ResultLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
 
  private:
   QString ShownText() const;
   bool ShowsWhole() const;
   bool CanBeSelected() const;
   void BecomeSelectable();
+  void FollowTextWithCursor();
   void CopyResult() const;
   void CopyExplanation() const;
   void ExplainInToolTip(const QString& before);
@@ -74,6 +76,7 @@ class ResultLabel : public QLabel {
   QString explanation_;
   bool hasNotes_ = false;
   bool outOfDate_ = false;
+  bool cursorFollowsText_ = true;
 };
 
 }  // namespace velmora

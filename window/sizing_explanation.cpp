@@ -1,25 +1,26 @@
 #include "sizing_explanation.h"
 
-#include <QStringList>
+#include <QStringBuilder>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <string_view>
-#include <vector>
 
-#include "calculation_text.h"
-#include "sizing/parse_leading_number.h"
+#include "sizing/format_by_pattern.h"
 #include "sizing/shortest_digits.h"
 #include "sizing/sizing_notes.h"
 
 namespace velmora {
 namespace {
 
+using sizing::SizingNote;
+using sizing::SizingNoteKind;
+
 // A pasted megabyte would make a tooltip of a megabyte; what is echoed is
 // enough to recognise the text by.
 constexpr qsizetype kLongestEcho = 40;
 
-QString Digits(float value, const QByteArray& separator) {
-  return QString::fromStdString(sizing::ShortestDigits(value, AsView(separator)));
+QString Digits(float value, std::string_view separator) {
+  return QString::fromStdString(sizing::ShortestDigits(value, separator));
 }
 
 // The typed text as a user recognises it on one line: invisible format
@@ -56,141 +57,146 @@ QString Echo(const QString& typed) {
   return echo.left(characters.position()) + QChar(0x2026);
 }
 
-// A typed text and the same text as the calculation read it (digits of any
-// script made ASCII, blanks of any kind made spaces, format characters
-// dropped, UTF-8), converted once: a pasted text may be megabytes.
-struct ReadText {
-  ReadText(const QString& typedText, const QByteArray& separator)
-      : echo(Echo(typedText)),
-        read(CalculationBytes(typedText)),
-        whole(sizing::IsWholeNumberText(AsView(read), AsView(separator))) {}
-
-  bool IsBlank() const { return echo.isEmpty(); }
-
-  QString echo;
-  QByteArray read;
-  bool whole = false;
-};
-
-// "10 m3/dk", with what was typed where it is not just that number.
-QString InputLine(const QString& label, float used, const QString& unit, const ReadText& text,
-                  const QByteArray& separator, bool rounded) {
-  QString line = QStringLiteral("%1: %2 %3").arg(label, Digits(used, separator), unit);
-  if (text.IsBlank()) return line + QStringLiteral(" (boş)");
-  if (!text.whole || rounded) {
-    line += QStringLiteral(" (yazılan \"%1\"").arg(text.echo);
-    if (rounded) line += QStringLiteral(", bir ondalığa yuvarlandı");
-    line += u')';
+// Fifteen hundred as the user meant it: the grouping marks left out, and
+// cut as an echo is (a pasted "1" and twenty thousand ".000" is one line).
+QString WithoutGrouping(std::string_view read, char mark) {
+  QString digits;
+  for (const char c : read) {
+    if (digits.size() > kLongestEcho) break;
+    if (c != mark && c != ' ') digits += QLatin1Char(c);
   }
-  return line;
+  return Echo(digits);
 }
 
-// Only the screw variant rounds, and only a text that is a number can have
-// been rounded.
-bool PressureWasRounded(sizing::CompressorKind kind, const ReadText& pressure,
-                        const sizing::SizingState& state, const QByteArray& separator) {
-  return kind == sizing::CompressorKind::Screw && pressure.whole &&
-         sizing::ParseLeadingSingle(AsView(pressure.read), AsView(separator)) !=
-             state.PressureDifference;
-}
-
-// Fifteen hundred as the user meant it: the grouping points left out.
-QString WithoutGrouping(const QByteArray& read) {
-  return QString::fromUtf8(read).trimmed().remove(u'.');
+// "10 m³/dk", with what was typed where it is not just that number.
+QString InputLine(const QString& label, float used, const QString& unit, const QString& typed,
+                  const sizing::TextReading& reading, std::string_view separator, bool rounded) {
+  QString line = label % QStringLiteral(": ") % Digits(used, separator) % u' ' % unit;
+  if (reading.blank) return line % QStringLiteral(" (boş)");
+  if (reading.whole && !rounded) return line;
+  line += QStringLiteral(" (yazılan \"") % Echo(typed) % u'"';
+  if (rounded) line += QStringLiteral(", bir ondalığa yuvarlandı");
+  return line % u')';
 }
 
 // Notes are one line each, short enough for a tooltip beside the window.
-QString NotAWholeNumberNote(const QString& field, const sizing::SizingNote& note, float used,
-                            const QString& unit, const QByteArray& separator) {
+QString NotAWholeNumberNote(const QString& field, const SizingNote& note, float used,
+                            const QString& unit, std::string_view separator) {
   if (!note.numberRead) {
-    return QStringLiteral("Dikkat: %1 bir sayıyla başlamıyor; 0 sayıldı.").arg(field);
+    return QStringLiteral("Dikkat: ") % field %
+           QStringLiteral(" bir sayıyla başlamıyor; 0 sayıldı.");
   }
-  return QStringLiteral(
-             "Dikkat: %1 metninden yalnızca baştaki sayı (%2) okundu; birimsiz, %3 olarak yazın.")
-      .arg(field, Digits(used, separator), unit);
+  if (note.commaEndedNumber) {
+    return QStringLiteral("Dikkat: ") % field %
+           QStringLiteral(" metnindeki virgül sayıyı bitirdi; yalnızca ") %
+           Digits(used, separator) % QStringLiteral(" okundu. Ondalıkları noktayla yazın.");
+  }
+  return QStringLiteral("Dikkat: ") % field % QStringLiteral(" metninden yalnızca baştaki sayı (") %
+         Digits(used, separator) % QStringLiteral(") okundu; birimsiz, ") % unit %
+         QStringLiteral(" olarak yazın.");
 }
 
-QString NoteLine(const sizing::SizingNote& note, const TypedInputs& inputs,
-                 const sizing::SizingState& state, const ReadText& flow,
-                 const QByteArray& separator) {
-  using Kind = sizing::SizingNoteKind;
-  const QString pressure = Digits(state.PressureDifference, separator);
+QString ScrewPressureNote(const SizingNote& note) {
+  if (note.commaEndedNumber) {
+    return QStringLiteral(
+        "Dikkat: vidalı hesap basınç farkını yalnızca tamamı sayıysa okur; virgül burada ondalık "
+        "ayırıcısı değil, 0 sayıldı. Ondalıkları noktayla yazın.");
+  }
+  return QStringLiteral(
+      "Dikkat: vidalı hesap basınç farkını yalnızca tamamı sayıysa okur; 0 sayıldı. Birimsiz "
+      "yazın.");
+}
+
+QString GroupedThousandsNote(const SizingNote& note, const Calculation& calculation) {
+  const std::string_view separator = calculation.inputs.Separator();
+  const QString read = QStringLiteral("Dikkat: \"") % Echo(calculation.inputs.Typed().flowText) %
+                       QStringLiteral("\" ") %
+                       Digits(calculation.state.FreeAirDelivery, separator) %
+                       QStringLiteral(" okundu; binlikler ayırıcısız");
+  const QString ungrouped = WithoutGrouping(calculation.inputs.FlowRead(), note.groupingMark);
+  if (note.groupingMark == '.') {
+    return read % QStringLiteral(" yazılır: ") % ungrouped % u'.';
+  }
+  return read % QStringLiteral(", ondalıklar noktayla yazılır: ") % ungrouped % u'.';
+}
+
+QString NoteLine(const SizingNote& note, const Calculation& calculation) {
+  const std::string_view separator = calculation.inputs.Separator();
+  const sizing::SizingState& state = calculation.state;
   switch (note.kind) {
-    case Kind::NegativeFlow:
+    case SizingNoteKind::NegativeVolume:
       return QStringLiteral(
           "Dikkat: debi negatif, bu yüzden hacim de negatif; debiyi pozitif yazın.");
-    case Kind::UnusualFlow:
-      return QStringLiteral(
-                 "Dikkat: olağan dışı debi; %1 kompresör genellikle %2–%3 m3/dk verir. m3/h'yi "
-                 "60'a bölün, l/s'yi %4 ile çarpın.")
-          .arg(inputs.powerClassCaption, Digits(note.band.lowest, separator),
-               Digits(note.band.highest, separator), Digits(0.06F, separator));
-    case Kind::FlowWithGroupedThousands:
-      return QStringLiteral("Dikkat: \"%1\" %2 okundu; binlikler ayırıcısız yazılır: %3.")
-          .arg(flow.echo, Digits(state.FreeAirDelivery, separator), WithoutGrouping(flow.read));
-    case Kind::FlowNotWhollyANumber:
+    case SizingNoteKind::NegativeFlow:
+      return QStringLiteral("Dikkat: debi negatif; debiyi pozitif yazın.");
+    case SizingNoteKind::UnusualFlow:
+      return QStringLiteral("Dikkat: debi bu sınıf için olağan dışı (") %
+             calculation.inputs.Typed().powerClassCaption % QStringLiteral(": ") %
+             Digits(note.band.lowest, separator) % u'–' % Digits(note.band.highest, separator) %
+             QStringLiteral(" m³/dk); m³/h ise 60'a bölün, l/s ise ") % Digits(0.06F, separator) %
+             QStringLiteral(" ile çarpın.");
+    case SizingNoteKind::FlowWithGroupedThousands:
+      return GroupedThousandsNote(note, calculation);
+    case SizingNoteKind::FlowNotWhollyANumber:
       return NotAWholeNumberNote(QStringLiteral("debi"), note, state.FreeAirDelivery,
-                                 QStringLiteral("m3/dk"), separator);
-    case Kind::PressureNotWhollyANumber:
-      if (inputs.kind == sizing::CompressorKind::Screw) {
-        return QStringLiteral(
-            "Dikkat: vidalı hesap basınç farkını yalnızca tamamı sayıysa okur; 0 sayıldı. "
-            "Birimsiz yazın.");
-      }
+                                 QStringLiteral("m³/dk"), separator);
+    case SizingNoteKind::PressureNotWhollyANumber:
       return NotAWholeNumberNote(QStringLiteral("basınç farkı"), note, state.PressureDifference,
                                  QStringLiteral("bar"), separator);
-    case Kind::OperatingPressureTyped:
-      return QStringLiteral(
-                 "Dikkat: %1 bar çalışma basıncına benziyor; buraya kesme ile yükleme basıncının "
-                 "farkı yazılır (%2 − %3 = 1).")
-          .arg(pressure, Digits(8.5F, separator), Digits(7.5F, separator));
-    case Kind::NarrowPressureBand:
-      return QStringLiteral(
-                 "Dikkat: %1 bar, kompresörlerin devreye girip çıktığı farktan (en az %2 bar) dar; "
-                 "hacim bu yüzden büyük.")
-          .arg(pressure, Digits(sizing::kNarrowestSwitchingBand, separator));
+    case SizingNoteKind::ScrewPressureNotANumber:
+      return ScrewPressureNote(note);
+    case SizingNoteKind::OperatingPressureTyped:
+      return QStringLiteral("Dikkat: ") % Digits(state.PressureDifference, separator) %
+             QStringLiteral(
+                 " bar çalışma basıncına benziyor; buraya kesme ile yükleme basıncının farkı "
+                 "yazılır (") %
+             Digits(8.5F, separator) % QStringLiteral(" − ") % Digits(7.5F, separator) %
+             QStringLiteral(" = 1).");
+    case SizingNoteKind::NarrowPressureBand:
+      return QStringLiteral("Dikkat: basınç farkı ") % Digits(state.PressureDifference, separator) %
+             QStringLiteral(" bar, olağan dışı dar; kontrol edin.");
+    case SizingNoteKind::RoundingShrankVolume:
+      return QStringLiteral("Dikkat: basınç farkı ") % Digits(state.PressureDifference, separator) %
+             QStringLiteral(" bar'a yuvarlandığı için hacim küçüldü; yazılan ") %
+             Digits(note.typedPressure, separator) % QStringLiteral(" bar için hacim ") %
+             QString::fromStdString(
+                 sizing::FormatByPattern(note.typedPressureVolume, "#0.0#", separator)) %
+             QStringLiteral(" m³.");
   }
   return {};
 }
 
 }  // namespace
 
-SizingExplanation ExplainSizing(const TypedInputs& inputs, const sizing::SizingState& state,
-                                const QString& shownResult) {
-  const QByteArray separator = inputs.decimalSeparator.toUtf8();
-  const QString kind = inputs.kind == sizing::CompressorKind::Screw
-                           ? QStringLiteral("Vidalı kompresör")
-                           : QStringLiteral("Pistonlu kompresör");
-  QStringList lines{QStringLiteral("%1, %2: güç katsayısı %3")
-                        .arg(kind, inputs.powerClassCaption)
-                        .arg(state.PowerClassFactor)};
+QString ExplainSizing(const Calculation& calculation) {
+  const TypedInputs& typed = calculation.inputs.Typed();
+  const sizing::SizingState& state = calculation.state;
+  const std::string_view separator = calculation.inputs.Separator();
+  // Four lines and a note or two, in one allocation.
+  constexpr qsizetype kUsualLength = 384;
+  QString text;
+  text.reserve(kUsualLength);
+  text += (typed.kind == sizing::CompressorKind::Screw ? QStringLiteral("Vidalı kompresör")
+                                                       : QStringLiteral("Pistonlu kompresör")) %
+          QStringLiteral(", ") % typed.powerClassCaption %
+          QStringLiteral(": sınıf katsayısı (z) ") % QString::number(state.PowerClassFactor);
   if (!state.StorageVolume) {
-    lines << QStringLiteral("Değerler hesaplanabilecek aralığın dışında: sonuç yok");
-    return {lines.join(u'\n'), false};
+    return text % QStringLiteral("\nDeğerler hesaplanabilecek aralığın dışında: sonuç yok");
   }
-  const ReadText flow(inputs.flowText, separator);
-  const ReadText pressure(inputs.pressureText, separator);
-  const std::vector<sizing::SizingNote> notes =
-      sizing::NotesOn(inputs.kind, {inputs.powerClass, AsView(flow.read), AsView(pressure.read)},
-                      state, AsView(separator));
-  for (const sizing::SizingNote& note : notes) {
-    lines << NoteLine(note, inputs, state, flow, separator);
-  }
-  lines << InputLine(QStringLiteral("Debi"), state.FreeAirDelivery, QStringLiteral("m3/dk"), flow,
-                     separator, false);
-  lines << InputLine(QStringLiteral("Basınç farkı"), state.PressureDifference,
-                     QStringLiteral("bar"), pressure, separator,
-                     PressureWasRounded(inputs.kind, pressure, state, separator));
+  for (const SizingNote& note : calculation.notes) text += u'\n' % NoteLine(note, calculation);
+  text += u'\n' % InputLine(QStringLiteral("Debi"), state.FreeAirDelivery, QStringLiteral("m³/dk"),
+                            typed.flowText, calculation.reading.flow, separator, false);
+  text += u'\n' % InputLine(QStringLiteral("Basınç farkı"), state.PressureDifference,
+                            QStringLiteral("bar"), typed.pressureText, calculation.reading.pressure,
+                            separator, calculation.reading.pressureRounded);
   if (state.PressureDifference <= 0.0F) {
-    lines << QStringLiteral("Basınç farkı sıfırdan büyük değil: hacim 0");
-  } else {
-    lines << QStringLiteral("Hacim = %1 × %2 ÷ (%3 × %4) = %5 m3")
-                 .arg(Digits(state.FreeAirDelivery, separator))
-                 .arg(sizing::KindConstantOf(inputs.kind))
-                 .arg(state.PowerClassFactor)
-                 .arg(Digits(state.PressureDifference, separator), shownResult);
+    return text % QStringLiteral("\nBasınç farkı sıfırdan büyük değil: hacim 0");
   }
-  return {lines.join(u'\n'), !notes.empty()};
+  return text % QStringLiteral("\nHacim = ") % Digits(state.FreeAirDelivery, separator) %
+         QStringLiteral(" × ") % QString::number(sizing::KindConstantOf(typed.kind)) %
+         QStringLiteral(" ÷ (") % QString::number(state.PowerClassFactor) % QStringLiteral(" × ") %
+         Digits(state.PressureDifference, separator) % QStringLiteral(") = ") % calculation.result %
+         QStringLiteral(" m³");
 }
 
 }  // namespace velmora

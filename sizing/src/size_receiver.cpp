@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "single_precision.h"
+#include "rule_volume.h"
 #include "sizing/normalize_pressure_text.h"
 #include "sizing/parse_leading_number.h"
 
@@ -34,13 +34,8 @@ SizingState SizeReceiver(CompressorKind kind, const SizingInputs& inputs,
     state.StorageVolume = 0.0F;
     return state;
   }
-  // The order of the operations and of the roundings to single is the rule's
-  // own: results are compared digit for digit with the tables engineers know.
-  const double delivery =
-      static_cast<double>(state.FreeAirDelivery) * static_cast<double>(KindConstantOf(kind));
-  const double capacity = static_cast<double>(static_cast<float>(state.PowerClassFactor)) *
-                          static_cast<double>(state.PressureDifference);
-  const float volume = detail::RoundToSingle(delivery / capacity);
+  const float volume = detail::RuleVolume(kind, state.PowerClassFactor, state.FreeAirDelivery,
+                                          state.PressureDifference);
   if (std::isfinite(volume)) {
     state.StorageVolume = volume;
   } else {

@@ -15,8 +15,8 @@ import time
 import pyatspi
 
 OUT_OF_DATE = "Girdiler bu sonuçtan sonra değişti: yeniden hesaplayın."
-EXPLAINED = ("Vidalı kompresör, 30-55 kW: güç katsayısı 20\nDebi: 10 m3/dk\n"
-             "Basınç farkı: 1 bar\nHacim = 10 × 5 ÷ (20 × 1) = 2,5 m3")
+EXPLAINED = ("Vidalı kompresör, 30-55 kW: sınıf katsayısı (z) 20\nDebi: 10 m³/dk\n"
+             "Basınç farkı: 1 bar\nHacim = 10 × 5 ÷ (20 × 1) = 2,5 m³")
 
 
 def find_program():

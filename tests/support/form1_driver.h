@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+#include <tuple>
 
 #include "application_look.h"
 #include "form1.h"
@@ -53,6 +54,31 @@ class Form1Driver {
     auto* command = Find<QPushButton>(button);
     command->setFocus();
     QTest::keyClick(command, key);
+  }
+
+  // The regional settings changed while the window is open, and Qt hands
+  // the application a locale change, as where the platform tells of one.
+  // Windows tells Qt's windows nothing: there they are changed elsewhere.
+  void AnnounceRegionalSettings(const char* locale) const {
+#ifdef Q_OS_WIN
+    ChangeRegionalSettingsElsewhere(locale);
+#else
+    QLocale::setDefault(QLocale(QLatin1String(locale)));
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(QApplication::instance(), &change);
+#endif
+  }
+
+  // The regional settings changed in another window, and the user back.
+  void ChangeRegionalSettingsElsewhere(const char* locale) const {
+    QWidget settings;
+    settings.show();
+    settings.activateWindow();
+    std::ignore = QTest::qWaitForWindowActive(&settings);
+    QLocale::setDefault(QLocale(QLatin1String(locale)));
+    settings.close();
+    form_->activateWindow();
+    std::ignore = QTest::qWaitForWindowActive(form_.get());
   }
 
   QString Shown() const { return Find<QLabel>(QStringLiteral("Label8"))->text(); }

@@ -139,7 +139,8 @@ class Form1EverydayTest : public QObject {
   void themeChangeIsFollowedAtOnce();
   void calculationSheetFilesTheClicksResult_data();
   void calculationSheetFilesTheClicksResult();
-  void noResultNoSheet();
+  void sheetIsTheShownResults_data();
+  void sheetIsTheShownResults();
   void sheetThatCannotBeWrittenLeavesNothing();
 
  private:
@@ -222,6 +223,16 @@ void Form1EverydayTest::resultCanBeCopiedWhole() {
   QCOMPARE(window_->Shown(), result);
   QApplication::clipboard()->clear();
   auto* label = window_->Find<QLabel>(QStringLiteral("Label8"));
+  // The cursor over the result says whether it can be selected, also for
+  // a result that comes while the mouse rests there.
+  QTest::mouseMove(label);
+  QTRY_COMPARE(label->cursor().shape(), selectable ? Qt::IBeamCursor : Qt::ArrowCursor);
+  window_->Find<QLineEdit>(QStringLiteral("Text1"))
+      ->setText(selectable ? QStringLiteral("100000000") : QStringLiteral("10"));
+  window_->Press(QStringLiteral("Command2"), Qt::Key_Space);
+  QCOMPARE(label->cursor().shape(), selectable ? Qt::ArrowCursor : Qt::IBeamCursor);
+  window_->Find<QLineEdit>(QStringLiteral("Text1"))->setText(flow);
+  window_->Press(QStringLiteral("Command2"), Qt::Key_Space);
   RightClick(label, [&](QMenu& menu) {
     auto* copy = menu.findChild<QAction*>(QStringLiteral("copyResult"));
     auto* selectAll = menu.findChild<QAction*>(QStringLiteral("selectAllResult"));
@@ -913,6 +924,8 @@ void Form1EverydayTest::calculationSheetFilesTheClicksResult_data() {
   QTest::newRow("with notes") << "tr_TR" << "Command1" << "Option3" << "100" << "8" << "A4";
   QTest::newRow("a long pasted text") << "tr_TR" << "Command2" << "Option3"
                                       << "10 " + QString(5000, u'x') << "1" << "A4";
+  QTest::newRow("twenty thousand groups of thousands") << "tr_TR" << "Command2" << "Option3"
+      << "1" + QStringLiteral(".000").repeated(20000) << "1" << "A4";
   // clang-format on
 }
 
@@ -996,16 +1009,47 @@ void Form1EverydayTest::calculationSheetFilesTheClicksResult() {
   QVERIFY2(info.contains(QStringLiteral("(%1)").arg(paper), Qt::CaseInsensitive), qPrintable(info));
 }
 
-// Before any result, Ctrl+S and Ctrl+P open nothing, and the menu's
-// entries are disabled.
-void Form1EverydayTest::noResultNoSheet() {
+// The sheet documents the result on screen: while one shows, Ctrl+S and
+// Ctrl+P open their dialogs and the menu's entries are enabled; with none
+// (before any click, or after a click that gave none, whatever came
+// before), they open nothing and the entries are disabled.
+void Form1EverydayTest::sheetIsTheShownResults_data() {
+  QTest::addColumn<QStringList>("flows");
+  QTest::addColumn<bool>("sheet");
+  const QString beyondSingle = QStringLiteral("1") + QString(39, QLatin1Char('0'));
+  // clang-format off
+  QTest::newRow("before any click") << QStringList{} << false;
+  QTest::newRow("a result") << QStringList{"10"} << true;
+  QTest::newRow("no result after a result") << QStringList{"10", beyondSingle} << false;
+  QTest::newRow("a result after no result") << QStringList{beyondSingle, "10"} << true;
+  // clang-format on
+}
+
+void Form1EverydayTest::sheetIsTheShownResults() {
+  QFETCH(QStringList, flows);
+  QFETCH(bool, sheet);
   window_.emplace("tr_TR");
-  QVERIFY(!PressAndAnswer(Qt::Key_S, [](QWidget* dialog) { dialog->close(); }));
-  QVERIFY(!PressAndAnswer(Qt::Key_P, [](QWidget* dialog) { dialog->close(); }));
-  RightClick(window_->Find(QStringLiteral("Label8")), [](QMenu& menu) {
+  for (const QString& flow : flows) {
+    window_->Enter(QStringLiteral("Option3"), flow, QStringLiteral("1"));
+    window_->Click(QStringLiteral("Command1"));
+  }
+  QCOMPARE(window_->Shown().isEmpty(), !sheet);
+  QCOMPARE(window_->Form().ShownSheet().has_value(), sheet);
+#ifdef Q_OS_WIN
+  // Windows' own print dialog is one no test answers.
+  const std::initializer_list<int> keys{Qt::Key_S};
+#else
+  const std::initializer_list<int> keys{Qt::Key_S, Qt::Key_P};
+#endif
+  for (const int key : keys) {
+    QCOMPARE(PressAndAnswer(key, [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); }),
+             sheet);
+  }
+  RightClick(window_->Find(QStringLiteral("Label8")), [&](QMenu& menu) {
     for (const char* name : {"saveSheet", "printSheet"}) {
       auto* entry = menu.findChild<QAction*>(QLatin1String(name));
-      QVERIFY(entry != nullptr && !entry->isEnabled());
+      QVERIFY(entry != nullptr);
+      QCOMPARE(entry->isEnabled(), sheet);
     }
     QCOMPARE(menu.findChild<QAction*>(QStringLiteral("saveSheet"))->text(),
              QStringLiteral("Hesap Föyünü Kaydet…\t") +
