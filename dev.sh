@@ -20,7 +20,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation2
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
   lintian devscripts man-db qt6-translations-l10n xvfb xdotool x11-utils openbox
-  imagemagick at-spi2-core python3-pyatspi dbus-daemon pandoc qt6ct poppler-utils faketime
+  imagemagick at-spi2-core python3-pyatspi dbus-daemon pandoc qt6ct poppler-utils qpdf faketime
 )
 
 # The Windows build: Debian's mingw-w64, Wine and NSIS, and what Qt's own

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -28,6 +31,12 @@
 #include <cmath>
 #include <optional>
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 #include "calculation_sheet.h"
 #include "contrast.h"
@@ -120,6 +129,30 @@ bool InformationAndXmpAgree(const QString& pdf) {
   return !QTest::currentTestFailed();
 }
 
+// One object of qpdf's JSON: a dictionary's entries, or a stream's.
+QJsonObject QpdfObject(const QJsonObject& objects, const QJsonValue& reference) {
+  const QJsonObject object =
+      objects.value(QStringLiteral("obj:") + reference.toString()).toObject();
+  return object.contains(QStringLiteral("stream"))
+             ? object.value(QStringLiteral("stream"))
+                   .toObject()
+                   .value(QStringLiteral("dict"))
+                   .toObject()
+             : object.value(QStringLiteral("value")).toObject();
+}
+
+// Every file of a folder, hidden ones too, with its bytes.
+QMap<QString, QByteArray> FolderContents(const QString& path) {
+  QMap<QString, QByteArray> contents;
+  const QDir folder(path);
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    QFile file(folder.filePath(name));
+    contents.insert(name,
+                    file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
+  }
+  return contents;
+}
+
 // A text as Qt writes it into a PDF: UTF-16 after its byte order mark, the
 // bytes that are parentheses or backslashes escaped.
 QByteArray PdfText(const QString& text) {
@@ -153,6 +186,34 @@ QByteArray PdfWith(const QByteArray& information, const QByteArray& packet) {
   return pdf + table + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
          " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + startxref + "\n%%EOF\n";
 }
+
+#ifdef Q_OS_UNIX
+// While it lives, no file of this process grows past `limit` bytes: a
+// write beyond fails as on a full disk (with the signal it would send
+// caught, which would end the process).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    struct sigaction ignore {};
+    ignore.sa_handler = [](int) {};
+    sigaction(SIGXFSZ, &ignore, &signal_);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit lower = saved_;
+    lower.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    sigaction(SIGXFSZ, &signal_, nullptr);
+  }
+
+ private:
+  rlimit saved_{};
+  struct sigaction signal_ {};
+};
+#endif
 
 QString Collapsed(const QString& text) { return text.simplified(); }
 
@@ -248,7 +309,10 @@ class Form1EverydayTest : public QObject {
   void calculationSheetFilesTheClicksResult_data();
   void calculationSheetFilesTheClicksResult();
   void noResultNoSheet();
+  void sheetThatCannotBeWrittenLeavesNothing_data();
   void sheetThatCannotBeWrittenLeavesNothing();
+  void sheetFileNameIsTheSameUnderEveryRegionalFormat_data();
+  void sheetFileNameIsTheSameUnderEveryRegionalFormat();
   void sheetMetadataSaysWhatQtWrote_data();
   void sheetMetadataSaysWhatQtWrote();
 
@@ -1110,6 +1174,42 @@ void Form1EverydayTest::calculationSheetFilesTheClicksResult() {
   // The signed-in user, which the information carries only on a Qt that
   // writes an author.
   QVERIFY(!XmpProperties(saved).value(QStringLiteral("dc:creator")).isEmpty());
+
+  // What PDF/A-1b asks of the file beyond its metadata: a header no later
+  // than PDF 1.4, an output intent for PDF/A-1 with its colour profile
+  // embedded, a file identifier, no encryption (the fonts are checked
+  // above); and a file qpdf reads without a single warning.
+  QVERIFY2(info.contains(QRegularExpression(QStringLiteral("PDF version: +1\\.[0-4]\n"))),
+           qPrintable(info));
+  if (QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty()) {
+    QSKIP("no qpdf to read the sheet's structure with");
+  }
+  int status = -1;
+  const QString check = Run(QStringLiteral("qpdf"), {QStringLiteral("--check"), saved}, &status);
+  QVERIFY2(status == 0, qPrintable(check));
+  const QJsonObject objects =
+      QJsonDocument::fromJson(
+          Run(QStringLiteral("qpdf"),
+              {QStringLiteral("--json=2"), QStringLiteral("--json-key=qpdf"), saved})
+              .toUtf8())
+          .object()
+          .value(QStringLiteral("qpdf"))
+          .toArray()
+          .at(1)
+          .toObject();
+  const QJsonObject trailer =
+      objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject();
+  QVERIFY(trailer.value(QStringLiteral("/ID")).toArray().size() == 2);
+  QVERIFY(!trailer.contains(QStringLiteral("/Encrypt")));
+  const QJsonObject catalog = QpdfObject(objects, trailer.value(QStringLiteral("/Root")));
+  QVERIFY(catalog.contains(QStringLiteral("/Metadata")));
+  const QJsonArray intents = catalog.value(QStringLiteral("/OutputIntents")).toArray();
+  QVERIFY2(intents.size() == 1, "no output intent");
+  const QJsonObject intent = QpdfObject(objects, intents.at(0));
+  QCOMPARE(intent.value(QStringLiteral("/S")).toString(), QStringLiteral("/GTS_PDFA1"));
+  const QJsonObject profile =
+      QpdfObject(objects, intent.value(QStringLiteral("/DestOutputProfile")));
+  QCOMPARE(profile.value(QStringLiteral("/N")).toInt(), 3);
 }
 
 // Before any result, Ctrl+S and Ctrl+P open nothing, and the menu's
@@ -1132,24 +1232,50 @@ void Form1EverydayTest::noResultNoSheet() {
   });
 }
 
-// A place that cannot be written gets a message saying so, and nothing
-// half-written is left there.
+void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing_data() {
+  QTest::addColumn<bool>("diskFills");
+  QTest::newRow("a folder that cannot be made") << false;
+  QTest::newRow("a disk that fills up half way, over an earlier sheet") << true;
+}
+
+// A place that cannot be written gets a message saying so, and the folder
+// is left as it was: nothing half-written, an earlier sheet of the same
+// name whole.
 void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing() {
+  QFETCH(bool, diskFills);
   const QTemporaryDir folder;
   // Under a plain file no folder can be made, whoever runs the test.
   const QString blocker = folder.filePath(QStringLiteral("plain file"));
   QFile plain(blocker);
   QVERIFY(plain.open(QIODevice::WriteOnly));
   plain.close();
-  const QString path = blocker + QStringLiteral("/sheet.pdf");
+  const QString earlier = folder.filePath(QStringLiteral("sheet.pdf"));
+  QFile sheet(earlier);
+  QVERIFY(sheet.open(QIODevice::WriteOnly));
+  sheet.write(QByteArray(qsizetype{64} * 1024, 'e'));
+  sheet.close();
+  const QString path = diskFills ? earlier : blocker + QStringLiteral("/sheet.pdf");
+  const QMap<QString, QByteArray> before = FolderContents(folder.path());
   QString failure;
-  QVERIFY(!velmora::WriteSheetPdf(
-      {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
-      path, &failure));
+  bool written = true;
+  if (diskFills) {
+#ifdef Q_OS_UNIX
+    const FileSizeLimit fullDisk(4096);
+    written = velmora::WriteSheetPdf(
+        {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
+        path, &failure);
+#else
+    QSKIP("no limit on a file's size to fill a disk with here");
+#endif
+  } else {
+    written = velmora::WriteSheetPdf(
+        {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
+        path, &failure);
+  }
+  QVERIFY(!written);
   QVERIFY(!failure.isEmpty());
-  QVERIFY(!QFile::exists(path));
-  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
-           QStringList{QStringLiteral("plain file")});
+  QVERIFY2(FolderContents(folder.path()) == before,
+           qPrintable(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).join(", ")));
 
   window_.emplace("tr_TR");
   window_->Click(QStringLiteral("Command1"));
@@ -1162,10 +1288,41 @@ void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing() {
       box->accept();
     });
     auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-    fileDialog->selectFile(path);
+    fileDialog->selectFile(blocker + QStringLiteral("/sheet.pdf"));
     static_cast<QDialog*>(fileDialog)->accept();
   }));
   QVERIFY2(message.startsWith(QStringLiteral("Hesap föyü kaydedilemedi")), qPrintable(message));
+}
+
+void Form1EverydayTest::sheetFileNameIsTheSameUnderEveryRegionalFormat_data() {
+  QTest::addColumn<QDateTime>("madeAt");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("an afternoon") << QDateTime(QDate(2026, 12, 9), QTime(14, 30))
+                                << "Velmora hesabı 2026-12-09 14.30.pdf";
+  QTest::newRow("single digits, just after midnight")
+      << QDateTime(QDate(2027, 1, 5), QTime(0, 5, 59)) << "Velmora hesabı 2027-01-05 00.05.pdf";
+  QTest::newRow("the last minute of a year")
+      << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << "Velmora hesabı 2026-12-31 23.59.pdf";
+}
+
+// Under every regional format the name sorts by date and Windows takes it:
+// Western digits, the Gregorian calendar, no colon, slash or any other
+// character Windows refuses in a file name, no dot or space at its end.
+void Form1EverydayTest::sheetFileNameIsTheSameUnderEveryRegionalFormat() {
+  QFETCH(QDateTime, madeAt);
+  QFETCH(QString, name);
+  static const QRegularExpression kRefused(QStringLiteral("[<>:\"/\\\\|?*\\x00-\\x1f]|[. ]$"));
+  const QLocale before;
+  const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  QVERIFY(locales.size() > 100);
+  for (const QLocale& locale : locales) {
+    QLocale::setDefault(locale);
+    const QString shown = velmora::SheetFileName(madeAt);
+    QVERIFY2(!shown.contains(kRefused) && shown == name,
+             qPrintable(QStringLiteral("%1: %2").arg(locale.name(), shown)));
+  }
 }
 
 void Form1EverydayTest::sheetMetadataSaysWhatQtWrote_data() {
