@@ -129,7 +129,8 @@ package() {
   # __builtin_memmove, which the fortify wrappers never see. Control flow: the
   # linker marks a binary only when every object in it was built so, and
   # Debian 12's own start files were not (no binary of Debian 12 passes).
-  hardening-check --nofortify --nocfprotection /usr/bin/velmora
+  hardening-check --nofortify --nocfprotection /usr/bin/velmora \
+    "$(dpkg -L velmora | grep -m1 '/velmora/libvelmora-printing\.so$')"
   grep -q -- '-D_FORTIFY_SOURCE=2 .*-fcf-protection' build/package/CMakeCache.txt
   tools/check-installed-program.sh /usr/bin/velmora
   as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q velmora

@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTextDocument>
@@ -13,6 +12,7 @@
 #include <array>
 
 #include "pdfa_metadata.h"
+#include "sheet_printer.h"
 #include "velmora_version.h"
 
 namespace velmora {
@@ -165,12 +165,12 @@ bool WriteSheetPdf(const CalculationSheet& sheet, const QString& path, QString* 
   return true;
 }
 
-bool PrintSheet(const CalculationSheet& sheet, QPrinter& printer) {
-  printer.setCreator(kProgram);
-  // The PDF's margins, room to punch and file the page, where the printer
-  // can print that close to the edge at all.
-  printer.setPageMargins(kSheetMargins, QPageLayout::Millimeter);
-  return DrawCalculationSheet(printer, sheet) && printer.printerState() != QPrinter::Error;
+PrintJob SheetPrintJob(const CalculationSheet& sheet) {
+  // Printed to a file, the sheet is named as a saved one; the PDF's
+  // margins, room to punch and file the page, where the printer can print
+  // that close to the edge at all.
+  return {QStringLiteral("Yazdır"), SheetFileName(sheet.madeAt), kProgram, kSheetMargins,
+          [sheet](QPagedPaintDevice& page) { return DrawCalculationSheet(page, sheet); }};
 }
 
 }  // namespace velmora

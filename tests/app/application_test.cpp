@@ -17,11 +17,21 @@
 
 #include "form1.h"
 #include "right_click.h"
+#include "sheet_printer.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 class ApplicationTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The printing module, where this build put it.
+  void initTestCase() {
+    QCoreApplication::addLibraryPath(QStringLiteral(VELMORA_PRINTING_BUILD_FOLDER));
+  }
+  void printingIsLoadedWhenTheUserPrints();
   void standardMenusSpeakTheUsersLanguage_data();
   void standardMenusSpeakTheUsersLanguage();
   void sheetDialogSpeaksTheUsersLanguage_data();
@@ -90,12 +100,40 @@ class QueuesAWriter : public QTranslator {
   mutable QTranslator queued_;
 };
 
+bool PrintSupportLoaded() {
+#ifdef Q_OS_WIN
+  return GetModuleHandleW(L"Qt6PrintSupport.dll") != nullptr;
+#else
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+#endif
+}
+
 bool QtCatalogueInstalled(const QString& locale) {
   return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                        QStringLiteral("/qtbase_%1.qm").arg(locale.left(2)));
 }
 
 }  // namespace
+
+// Qt Print Support is loaded when the user prints and not before: a window
+// shown, a result, its menu cost none of it.
+void ApplicationTest::printingIsLoadedWhenTheUserPrints() {
+  velmora::SetUpApplication(*qApp);
+  {
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    velmora::testing::RightClick(window.findChild<QWidget*>(QStringLiteral("Label8")),
+                                 [](QMenu&) {});
+  }
+  ForgetTheLocale();
+  QVERIFY(!PrintSupportLoaded());
+  QString failure;
+  QVERIFY2(velmora::LoadSheetPrinter(&failure) != nullptr, qPrintable(failure));
+  QVERIFY(PrintSupportLoaded());
+}
 
 void ApplicationTest::standardMenusSpeakTheUsersLanguage_data() {
   QTest::addColumn<QString>("locale");

@@ -273,6 +273,10 @@ class Form1EverydayTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The printing module, where this build put it.
+  void initTestCase() {
+    QCoreApplication::addLibraryPath(QStringLiteral(VELMORA_PRINTING_BUILD_FOLDER));
+  }
   void cleanup() { window_.reset(); }
 
   void enterOnAFocusedButtonPressesItOnce_data();
