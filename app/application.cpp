@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <mutex>
+#include <atomic>
 #include <tuple>
 
 #include "application_look.h"
@@ -16,37 +16,47 @@ namespace {
 // Qt's standard texts (a field's Undo, Cut, Copy, Paste, a dialog's
 // buttons ...) come from Qt's own catalogue for the user's UI languages;
 // without it they stay English. Only the standard menus and dialogs ask for
-// them, so the catalogue is read the first time Qt asks for a text, and not
-// at start-up, where it cost a file, its pages and the look-up of the
-// user's languages before the window could show. Nothing is looked at
-// before then: no event, no file.
-class QtCatalogueOnFirstText : public QTranslator {
+// them, so the catalogue is not read at start-up, where it cost a file, its
+// pages and the look-up of the user's languages before the window could
+// show, but in the event loop's first pass: after the window is shown and
+// before any input can reach it, so before any menu, dialog or shortcut
+// text. Not where Qt first asks: Qt asks holding its translators' lock for
+// reading, loading a catalogue takes that lock again, and a translator
+// installed or removed on another thread in between would wait for the
+// first and block the second for good.
+class QtCatalogue : public QTranslator {
  public:
-  using QTranslator::QTranslator;
+  explicit QtCatalogue(QObject* parent) : QTranslator(parent) {
+    QMetaObject::invokeMethod(this, &QtCatalogue::Read, Qt::QueuedConnection);
+  }
 
   QString translate(const char* context, const char* sourceText, const char* disambiguation,
                     int n) const override {
     // Qt asks from whichever thread needs a text (a file dialog's helper
-    // threads among them); the catalogue is read once, by the first.
-    std::call_once(read_, [this] {
-      // Without a catalogue for the user's language, Qt's texts stay English.
-      std::ignore = catalogue_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    });
+    // threads among them); until the catalogue is read, Qt's English.
+    if (!read_.load(std::memory_order_acquire)) return {};
     return catalogue_.translate(context, sourceText, disambiguation, n);
   }
 
  private:
-  mutable std::once_flag read_;
-  mutable QTranslator catalogue_;
+  void Read() {
+    // Without a catalogue for the user's language, Qt's texts stay English.
+    std::ignore = catalogue_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    read_.store(true, std::memory_order_release);
+  }
+
+  std::atomic<bool> read_{false};
+  QTranslator catalogue_;
 };
 
 void OfferQtTranslations(QApplication& app) {
   // Qt's own texts are English already.
   if (QLocale().language() == QLocale::English) return;
-  // Empty until read, so installing it sends no change of language through
-  // a window that has none to make.
-  QApplication::installTranslator(new QtCatalogueOnFirstText(&app));
+  // Empty to Qt, which never sees the catalogue inside it: neither
+  // installing it nor reading the catalogue sends a change of language
+  // through a window that has none to make.
+  QApplication::installTranslator(new QtCatalogue(&app));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 # On Windows, every program of the build (velmora.exe, the tests, the tools)
 # is written to bin/, beside the DLLs, plugins, fonts and translations it
 # loads, as in the folder users get: tests under Wine then run the program as
-# shipped, and need no search path of their own.
+# shipped, and need no search path of their own. The program's own modules
+# (printing) go there too.
 set(VELMORA_WINDOWS_FOLDER "${PROJECT_BINARY_DIR}/bin")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${VELMORA_WINDOWS_FOLDER}")
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY "${VELMORA_WINDOWS_FOLDER}")
 
 # Called once Qt is found.
 function(velmora_windows_folder)

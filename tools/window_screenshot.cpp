@@ -163,6 +163,9 @@ int main(int argc, char* argv[]) {
   Form1 window;
   window.show();
   if (captions) {
+    // As a user's right-click comes after the window's first events, where
+    // Qt's catalogue is read.
+    QApplication::processEvents();
     PrintCaptions(window);
     return 0;
   }

@@ -1,17 +1,18 @@
 #include "calculation_sheet.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTextDocument>
-#include <QThread>
 #include <algorithm>
 #include <array>
 
+#include "pdfa_metadata.h"
+#include "sheet_printer.h"
 #include "velmora_version.h"
 
 namespace velmora {
@@ -111,45 +112,22 @@ QString Author() {
   return kProgram;
 }
 
-// PDF/A wants its metadata twice, in the document information and in XMP,
-// and the two the same. Qt writes the information (title, creator, the
-// moment it begins the file) but knows no author, so the XMP, author
-// included, is written here for the same second Qt will write.
-QByteArray XmpMetadata(const QString& author, const QDateTime& now) {
-  // With its offset made explicit, ISO 8601 ends in "+03:00", or "Z" at UTC.
-  const QString date = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
-  return QStringLiteral(
-             "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
-             "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-             "  <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-             "    <rdf:Description xmlns:dc=\"http://purl.org/dc/elements/1.1/\" rdf:about=\"\">\n"
-             "      <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt>"
-             "</dc:title>\n"
-             "      <dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
-             "    </rdf:Description>\n"
-             "    <rdf:Description xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" rdf:about=\"\" "
-             "xmp:CreatorTool=\"%3\" xmp:CreateDate=\"%4\" xmp:ModifyDate=\"%4\"/>\n"
-             "    <rdf:Description xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" rdf:about=\"\" "
-             "pdf:Producer=\"Qt " QT_VERSION_STR
-             "\"/>\n"
-             "    <rdf:Description xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\" rdf:about=\"\" "
-             "pdfaid:part=\"1\" pdfaid:conformance=\"B\"/>\n"
-             "  </rdf:RDF>\n"
-             "</x:xmpmeta>\n"
-             "<?xpacket end='w'?>")
-      .arg(Escaped(Title()), Escaped(author), kProgram, date)
-      .toUtf8();
-}
-
-// A second that is about to end would give Qt's date the next one.
-QDateTime StartOfAWholeSecond() {
-  constexpr int kLastSafeMillisecond = 900;
-  QDateTime now = QDateTime::currentDateTime();
-  if (now.time().msec() > kLastSafeMillisecond) {
-    QThread::msleep(static_cast<unsigned long>(1000 - now.time().msec()));
-    now = QDateTime::currentDateTime();
-  }
-  return now;
+// The sheet as Qt writes it, into memory: the metadata is completed
+// before anything reaches the disk.
+bool RenderedPdf(const CalculationSheet& sheet, QByteArray* pdf) {
+  QBuffer buffer(pdf);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+  writer.setTitle(Title());
+  writer.setCreator(kProgram);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 9, 0)
+  writer.setAuthor(Author());
+#endif
+  writer.setPageSize(UserPaperSize());
+  writer.setPageMargins(kSheetMargins, QPageLayout::Millimeter);
+  writer.setDocumentXmpMetadata(ReservedXmpPacket());
+  return DrawCalculationSheet(writer, sheet);
 }
 
 }  // namespace
@@ -185,34 +163,28 @@ QString SheetFileName(const QDateTime& madeAt) {
 }
 
 bool WriteSheetPdf(const CalculationSheet& sheet, const QString& path, QString* failure) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    *failure = file.errorString();
+  QByteArray pdf;
+  if (!RenderedPdf(sheet, &pdf)) {
+    *failure = QStringLiteral("Sayfa çizilemedi.");
     return false;
   }
-  {
-    QPdfWriter writer(&file);
-    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    writer.setTitle(Title());
-    writer.setCreator(kProgram);
-    writer.setPageSize(UserPaperSize());
-    writer.setPageMargins(kSheetMargins, QPageLayout::Millimeter);
-    writer.setDocumentXmpMetadata(XmpMetadata(Author(), StartOfAWholeSecond()));
-    if (!DrawCalculationSheet(writer, sheet)) file.cancelWriting();
-  }
-  if (!file.commit()) {
+  if (!CompleteXmpPacket(pdf, Author(), failure)) return false;
+  // Written beside the earlier file and moved over it once whole: a full
+  // disk or a crash half way leaves the earlier one as it was.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
     *failure = file.errorString();
     return false;
   }
   return true;
 }
 
-bool PrintSheet(const CalculationSheet& sheet, QPrinter& printer) {
-  printer.setCreator(kProgram);
-  // The PDF's margins, room to punch and file the page, where the printer
-  // can print that close to the edge at all.
-  printer.setPageMargins(kSheetMargins, QPageLayout::Millimeter);
-  return DrawCalculationSheet(printer, sheet) && printer.printerState() != QPrinter::Error;
+PrintJob SheetPrintJob(const CalculationSheet& sheet) {
+  // Printed to a file, the sheet is named as a saved one; the PDF's
+  // margins, room to punch and file the page, where the printer can print
+  // that close to the edge at all.
+  return {QStringLiteral("Yazdır"), SheetFileName(sheet.madeAt), kProgram, kSheetMargins,
+          [sheet](QPagedPaintDevice& page) { return DrawCalculationSheet(page, sheet); }};
 }
 
 }  // namespace velmora

@@ -5,9 +5,10 @@
 #include <QString>
 
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace velmora {
+
+struct PrintJob;
 
 // One calculation as it is filed: what the window showed at the click that
 // made it, never the fields as they stand later.
@@ -40,7 +41,7 @@ QString SheetFileName(const QDateTime& madeAt);
 // The file appears whole or not at all; on failure, the reason.
 bool WriteSheetPdf(const CalculationSheet& sheet, const QString& path, QString* failure);
 
-// Prints the sheet on a printer set up by the print dialog.
-bool PrintSheet(const CalculationSheet& sheet, QPrinter& printer);
+// The sheet as the printing module prints it: the same page.
+PrintJob SheetPrintJob(const CalculationSheet& sheet);
 
 }  // namespace velmora

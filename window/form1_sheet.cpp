@@ -1,12 +1,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 
 #include "calculation_sheet.h"
 #include "form1.h"
+#include "sheet_printer.h"
 
 // Ctrl+S and the result's menu. The sheet is the click's, whatever the
 // fields hold by the time the dialog closes; with no result there is
@@ -37,14 +36,17 @@ void Form1::PrintCalculationSheet() {
   const std::optional<velmora::CalculationSheet> shown = ShownSheet();
   if (!shown) return;
   const velmora::CalculationSheet& sheet = *shown;
-  QPrinter printer(QPrinter::HighResolution);
-  // Printed to a file, the sheet is named as a saved one.
-  printer.setDocName(velmora::SheetFileName(sheet.madeAt));
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("Yazdır"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!velmora::PrintSheet(sheet, printer)) {
+  QString failure;
+  velmora::SheetPrinter* printing = velmora::LoadSheetPrinter(&failure);
+  if (printing == nullptr) {
     QMessageBox::warning(this, QStringLiteral("Velmora"),
-                         QStringLiteral("Hesap föyü yazdırılamadı: %1").arg(printer.printerName()));
+                         QStringLiteral("Yazdırma desteği yüklenemedi:\n%1").arg(failure));
+    return;
+  }
+  QString printer;
+  if (printing->Print(this, velmora::SheetPrintJob(sheet), &printer) ==
+      velmora::PrintOutcome::Failed) {
+    QMessageBox::warning(this, QStringLiteral("Velmora"),
+                         QStringLiteral("Hesap föyü yazdırılamadı: %1").arg(printer));
   }
 }

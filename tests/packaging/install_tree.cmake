@@ -1,5 +1,6 @@
 # Installs the build into STAGE afresh and checks that every file a desktop
-# needs is in its place.
+# needs is in its place, and the printing module (PRINTING, relative to the
+# prefix) where the program looks for it.
 file(REMOVE_RECURSE "${STAGE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}"
   RESULT_VARIABLE result)
@@ -8,6 +9,7 @@ if(NOT result EQUAL 0)
 endif()
 foreach(file
     bin/velmora
+    "${PRINTING}"
     share/applications/io.github.velmora.Velmora.desktop
     share/metainfo/io.github.velmora.Velmora.metainfo.xml
     share/icons/hicolor/32x32/apps/io.github.velmora.Velmora.png

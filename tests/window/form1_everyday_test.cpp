@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -23,14 +26,23 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 #include "calculation_sheet.h"
 #include "contrast.h"
 #include "form1_driver.h"
 #include "high_contrast.h"
+#include "pdfa_metadata.h"
 #include "right_click.h"
 #include "window_style.h"
 
@@ -38,13 +50,170 @@ using velmora::testing::Form1Driver;
 
 namespace {
 
-// What a PDF tool prints.
-QString Run(const QString& tool, const QStringList& arguments) {
+// What a PDF tool prints, and how it ended.
+QString Run(const QString& tool, const QStringList& arguments, int* status = nullptr) {
   QProcess process;
   process.start(QStandardPaths::findExecutable(tool), arguments);
-  process.waitForFinished();
+  // No timeout: a clock made to run fast shortens every one.
+  process.waitForFinished(-1);
+  if (status != nullptr)
+    *status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+// The document information as pdfinfo reads it, its dates in ISO 8601.
+QMap<QString, QString> DocumentInformation(const QString& pdf) {
+  QMap<QString, QString> entries;
+  for (const QString& line : Run(QStringLiteral("pdfinfo"), {QStringLiteral("-isodates"), pdf})
+                                 .split(u'\n', Qt::SkipEmptyParts)) {
+    const qsizetype colon = line.indexOf(u':');
+    if (colon > 0) entries.insert(line.left(colon), line.mid(colon + 1).trimmed());
+  }
+  return entries;
+}
+
+// The XMP packet's properties as an XML reader finds them: a description's
+// attributes, and the first item of each property that holds a list. Empty
+// where the packet is not well-formed XML.
+QMap<QString, QString> XmpProperties(const QString& pdf) {
+  QMap<QString, QString> properties;
+  QXmlStreamReader xml(Run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), pdf}));
+  QString property;
+  while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+    if (!xml.isStartElement()) continue;
+    const QString name = xml.qualifiedName().toString();
+    if (name == QStringLiteral("rdf:Description")) {
+      for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+        properties.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+      }
+    } else if (name == QStringLiteral("rdf:li")) {
+      if (!properties.contains(property)) properties.insert(property, xml.readElementText());
+    } else if (!name.startsWith(QStringLiteral("rdf:")) && !name.startsWith(QStringLiteral("x:"))) {
+      property = name;
+    }
+  }
+  return xml.hasError() ? QMap<QString, QString>() : properties;
+}
+
+// PDF/A-1 wants the document information and the XMP packet to say the
+// same, entry by entry; each read by a reader of its own.
+bool InformationAndXmpAgree(const QString& pdf) {
+  const QMap<QString, QString> information = DocumentInformation(pdf);
+  const QMap<QString, QString> xmp = XmpProperties(pdf);
+  [&] {
+    QVERIFY2(!xmp.isEmpty(), "the XMP packet is not well-formed XML");
+    QCOMPARE(xmp.value(QStringLiteral("pdfaid:part")), QStringLiteral("1"));
+    QCOMPARE(xmp.value(QStringLiteral("pdfaid:conformance")), QStringLiteral("B"));
+    for (const auto& [entry, property] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"Title", "dc:title"},
+             {"Author", "dc:creator"},
+             {"Subject", "dc:description"},
+             {"Keywords", "pdf:Keywords"},
+             {"Creator", "xmp:CreatorTool"},
+             {"Producer", "pdf:Producer"},
+             {"CreationDate", "xmp:CreateDate"},
+             {"ModDate", "xmp:ModifyDate"}}) {
+      if (!information.contains(QLatin1String(entry))) continue;
+      const QString said = information.value(QLatin1String(entry));
+      const QString packet = xmp.value(QLatin1String(property));
+      const bool date = QLatin1String(entry).endsWith(QLatin1String("Date"));
+      const bool same = date ? QDateTime::fromString(said, Qt::ISODate).isValid() &&
+                                   QDateTime::fromString(said, Qt::ISODate) ==
+                                       QDateTime::fromString(packet, Qt::ISODate)
+                             : said == packet;
+      QVERIFY2(same,
+               qPrintable(QStringLiteral("%1 \"%2\", %3 \"%4\"")
+                              .arg(QLatin1String(entry), said, QLatin1String(property), packet)));
+    }
+  }();
+  return !QTest::currentTestFailed();
+}
+
+// One object of qpdf's JSON: a dictionary's entries, or a stream's.
+QJsonObject QpdfObject(const QJsonObject& objects, const QJsonValue& reference) {
+  const QJsonObject object =
+      objects.value(QStringLiteral("obj:") + reference.toString()).toObject();
+  return object.contains(QStringLiteral("stream"))
+             ? object.value(QStringLiteral("stream"))
+                   .toObject()
+                   .value(QStringLiteral("dict"))
+                   .toObject()
+             : object.value(QStringLiteral("value")).toObject();
+}
+
+// Every file of a folder, hidden ones too, with its bytes.
+QMap<QString, QByteArray> FolderContents(const QString& path) {
+  QMap<QString, QByteArray> contents;
+  const QDir folder(path);
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    QFile file(folder.filePath(name));
+    contents.insert(name,
+                    file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
+  }
+  return contents;
+}
+
+// A text as Qt writes it into a PDF: UTF-16 after its byte order mark, the
+// bytes that are parentheses or backslashes escaped.
+QByteArray PdfText(const QString& text) {
+  QByteArray bytes("(\xfe\xff");
+  for (const QChar c : text) {
+    for (const char byte : {static_cast<char>(c.unicode() >> 8), static_cast<char>(c.unicode())}) {
+      if (byte == '(' || byte == ')' || byte == '\\') bytes += '\\';
+      bytes += byte;
+    }
+  }
+  return bytes + ')';
+}
+
+// The smallest PDF with a document information and a metadata stream: one
+// empty page, offsets and all, as a reader wants it.
+QByteArray PdfWith(const QByteArray& information, const QByteArray& packet) {
+  const QList<QByteArray> objects{
+      "<< /Type /Catalog /Pages 2 0 R /Metadata 3 0 R >>",
+      "<< /Type /Pages /Kids [5 0 R] /Count 1 >>",
+      "<< /Type /Metadata /Subtype /XML /Length " + QByteArray::number(packet.size()) +
+          " >>\nstream\n" + packet + "\nendstream",
+      information, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"};
+  QByteArray pdf("%PDF-1.4\n");
+  QByteArray table =
+      "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+  for (qsizetype i = 0; i < objects.size(); ++i) {
+    table += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
+    pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+  }
+  const QByteArray startxref = QByteArray::number(pdf.size());
+  return pdf + table + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+         " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + startxref + "\n%%EOF\n";
+}
+
+#ifdef Q_OS_UNIX
+// While it lives, no file of this process grows past `limit` bytes: a
+// write beyond fails as on a full disk (with the signal it would send
+// caught, which would end the process).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    struct sigaction ignore {};
+    ignore.sa_handler = [](int) {};
+    sigaction(SIGXFSZ, &ignore, &signal_);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit lower = saved_;
+    lower.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    sigaction(SIGXFSZ, &signal_, nullptr);
+  }
+
+ private:
+  rlimit saved_{};
+  struct sigaction signal_ {};
+};
+#endif
 
 QString Collapsed(const QString& text) { return text.simplified(); }
 
@@ -104,6 +273,10 @@ class Form1EverydayTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The printing module, where this build put it.
+  void initTestCase() {
+    QCoreApplication::addLibraryPath(QStringLiteral(VELMORA_PRINTING_BUILD_FOLDER));
+  }
   void cleanup() { window_.reset(); }
 
   void enterOnAFocusedButtonPressesItOnce_data();
@@ -141,7 +314,12 @@ class Form1EverydayTest : public QObject {
   void calculationSheetFilesTheClicksResult();
   void sheetIsTheShownResults_data();
   void sheetIsTheShownResults();
+  void sheetThatCannotBeWrittenLeavesNothing_data();
   void sheetThatCannotBeWrittenLeavesNothing();
+  void sheetFileNameIsTheSameUnderEveryRegionalFormat_data();
+  void sheetFileNameIsTheSameUnderEveryRegionalFormat();
+  void sheetMetadataSaysWhatQtWrote_data();
+  void sheetMetadataSaysWhatQtWrote();
 
  private:
   // Ctrl+S or Ctrl+P in the flow field, with the dialog that opens answered
@@ -1000,13 +1178,55 @@ void Form1EverydayTest::calculationSheetFilesTheClicksResult() {
                qPrintable(font));
     }
   }
-  const QString metadata = Run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), saved});
-  QVERIFY(metadata.contains(QStringLiteral("pdfaid:part=\"1\" pdfaid:conformance=\"B\"")));
-  QVERIFY(metadata.contains(QStringLiteral("<dc:creator>")));
   const QString info = Run(QStringLiteral("pdfinfo"), {saved});
   QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +Basınçlı Hava Depolama"))),
            qPrintable(info));
   QVERIFY2(info.contains(QStringLiteral("(%1)").arg(paper), Qt::CaseInsensitive), qPrintable(info));
+
+  // Whatever Qt writes and however long it takes.
+  for (const char* written : {"Title", "Creator", "Producer", "CreationDate"}) {
+    QVERIFY2(DocumentInformation(saved).contains(QLatin1String(written)), written);
+  }
+  QVERIFY(InformationAndXmpAgree(saved));
+  // The signed-in user, which the information carries only on a Qt that
+  // writes an author.
+  QVERIFY(!XmpProperties(saved).value(QStringLiteral("dc:creator")).isEmpty());
+
+  // What PDF/A-1b asks of the file beyond its metadata: a header no later
+  // than PDF 1.4, an output intent for PDF/A-1 with its colour profile
+  // embedded, a file identifier, no encryption (the fonts are checked
+  // above); and a file qpdf reads without a single warning.
+  QVERIFY2(info.contains(QRegularExpression(QStringLiteral("PDF version: +1\\.[0-4]\n"))),
+           qPrintable(info));
+  if (QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty()) {
+    QSKIP("no qpdf to read the sheet's structure with");
+  }
+  int status = -1;
+  const QString check = Run(QStringLiteral("qpdf"), {QStringLiteral("--check"), saved}, &status);
+  QVERIFY2(status == 0, qPrintable(check));
+  const QJsonObject objects =
+      QJsonDocument::fromJson(
+          Run(QStringLiteral("qpdf"),
+              {QStringLiteral("--json=2"), QStringLiteral("--json-key=qpdf"), saved})
+              .toUtf8())
+          .object()
+          .value(QStringLiteral("qpdf"))
+          .toArray()
+          .at(1)
+          .toObject();
+  const QJsonObject trailer =
+      objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject();
+  QVERIFY(trailer.value(QStringLiteral("/ID")).toArray().size() == 2);
+  QVERIFY(!trailer.contains(QStringLiteral("/Encrypt")));
+  const QJsonObject catalog = QpdfObject(objects, trailer.value(QStringLiteral("/Root")));
+  QVERIFY(catalog.contains(QStringLiteral("/Metadata")));
+  const QJsonArray intents = catalog.value(QStringLiteral("/OutputIntents")).toArray();
+  QVERIFY2(intents.size() == 1, "no output intent");
+  const QJsonObject intent = QpdfObject(objects, intents.at(0));
+  QCOMPARE(intent.value(QStringLiteral("/S")).toString(), QStringLiteral("/GTS_PDFA1"));
+  const QJsonObject profile =
+      QpdfObject(objects, intent.value(QStringLiteral("/DestOutputProfile")));
+  QCOMPARE(profile.value(QStringLiteral("/N")).toInt(), 3);
 }
 
 // The sheet documents the result on screen: while one shows, Ctrl+S and
@@ -1060,24 +1280,50 @@ void Form1EverydayTest::sheetIsTheShownResults() {
   });
 }
 
-// A place that cannot be written gets a message saying so, and nothing
-// half-written is left there.
+void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing_data() {
+  QTest::addColumn<bool>("diskFills");
+  QTest::newRow("a folder that cannot be made") << false;
+  QTest::newRow("a disk that fills up half way, over an earlier sheet") << true;
+}
+
+// A place that cannot be written gets a message saying so, and the folder
+// is left as it was: nothing half-written, an earlier sheet of the same
+// name whole.
 void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing() {
+  QFETCH(bool, diskFills);
   const QTemporaryDir folder;
   // Under a plain file no folder can be made, whoever runs the test.
   const QString blocker = folder.filePath(QStringLiteral("plain file"));
   QFile plain(blocker);
   QVERIFY(plain.open(QIODevice::WriteOnly));
   plain.close();
-  const QString path = blocker + QStringLiteral("/sheet.pdf");
+  const QString earlier = folder.filePath(QStringLiteral("sheet.pdf"));
+  QFile sheet(earlier);
+  QVERIFY(sheet.open(QIODevice::WriteOnly));
+  sheet.write(QByteArray(qsizetype{64} * 1024, 'e'));
+  sheet.close();
+  const QString path = diskFills ? earlier : blocker + QStringLiteral("/sheet.pdf");
+  const QMap<QString, QByteArray> before = FolderContents(folder.path());
   QString failure;
-  QVERIFY(!velmora::WriteSheetPdf(
-      {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
-      path, &failure));
+  bool written = true;
+  if (diskFills) {
+#ifdef Q_OS_UNIX
+    const FileSizeLimit fullDisk(4096);
+    written = velmora::WriteSheetPdf(
+        {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
+        path, &failure);
+#else
+    QSKIP("no limit on a file's size to fill a disk with here");
+#endif
+  } else {
+    written = velmora::WriteSheetPdf(
+        {QDateTime::currentDateTime(), QStringLiteral("3,13"), QStringLiteral("Vidalı kompresör")},
+        path, &failure);
+  }
+  QVERIFY(!written);
   QVERIFY(!failure.isEmpty());
-  QVERIFY(!QFile::exists(path));
-  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
-           QStringList{QStringLiteral("plain file")});
+  QVERIFY2(FolderContents(folder.path()) == before,
+           qPrintable(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).join(", ")));
 
   window_.emplace("tr_TR");
   window_->Click(QStringLiteral("Command1"));
@@ -1090,10 +1336,103 @@ void Form1EverydayTest::sheetThatCannotBeWrittenLeavesNothing() {
       box->accept();
     });
     auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-    fileDialog->selectFile(path);
+    fileDialog->selectFile(blocker + QStringLiteral("/sheet.pdf"));
     static_cast<QDialog*>(fileDialog)->accept();
   }));
   QVERIFY2(message.startsWith(QStringLiteral("Hesap föyü kaydedilemedi")), qPrintable(message));
+}
+
+void Form1EverydayTest::sheetFileNameIsTheSameUnderEveryRegionalFormat_data() {
+  QTest::addColumn<QDateTime>("madeAt");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("an afternoon") << QDateTime(QDate(2026, 12, 9), QTime(14, 30))
+                                << "Velmora hesabı 2026-12-09 14.30.pdf";
+  QTest::newRow("single digits, just after midnight")
+      << QDateTime(QDate(2027, 1, 5), QTime(0, 5, 59)) << "Velmora hesabı 2027-01-05 00.05.pdf";
+  QTest::newRow("the last minute of a year")
+      << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << "Velmora hesabı 2026-12-31 23.59.pdf";
+}
+
+// Under every regional format the name sorts by date and Windows takes it:
+// Western digits, the Gregorian calendar, no colon, slash or any other
+// character Windows refuses in a file name, no dot or space at its end.
+void Form1EverydayTest::sheetFileNameIsTheSameUnderEveryRegionalFormat() {
+  QFETCH(QDateTime, madeAt);
+  QFETCH(QString, name);
+  static const QRegularExpression kRefused(QStringLiteral("[<>:\"/\\\\|?*\\x00-\\x1f]|[. ]$"));
+  const QLocale before;
+  const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  QVERIFY(locales.size() > 100);
+  for (const QLocale& locale : locales) {
+    QLocale::setDefault(locale);
+    const QString shown = velmora::SheetFileName(madeAt);
+    QVERIFY2(!shown.contains(kRefused) && shown == name,
+             qPrintable(QStringLiteral("%1: %2").arg(locale.name(), shown)));
+  }
+}
+
+void Form1EverydayTest::sheetMetadataSaysWhatQtWrote_data() {
+  QTest::addColumn<QByteArray>("information");
+  QTest::addColumn<bool>("completes");
+  const QByteArray title =
+      "/Title " + PdfText(QStringLiteral("Basınçlı Hava (Depolama) \\ Hesabı"));
+  // clang-format off
+  QTest::newRow("as Qt 6.4 writes it")
+      << "<<\n" + title + "\n/Creator " + PdfText("Velmora 1.00") + "\n/Producer " +
+             PdfText("Qt 6.4.2") + "\n/CreationDate (D:20261209143005+03'00')\n>>" << true;
+  QTest::newRow("as Qt 6.9 writes it: an author, a second date, trapping")
+      << "<<\n" + title + "\n/Author " + PdfText(QStringLiteral("Ayşe Çınar")) + "\n/Creator " +
+             PdfText("Velmora 1.00") + "\n/Producer " + PdfText("Qt 6.9.1") +
+             "\n/CreationDate (D:20261209143005Z)\n/ModDate (D:20261209143005Z)\n/Trapped /False\n>>"
+      << true;
+  QTest::newRow("escapes, octal codes, a hex string, a subject and keywords")
+      << QByteArray("<< /Title (A \\(nested\\) (pair) back\\\\slash \\101\\102 tab\\tend)"
+                    " /Creator <FEFF00560065006C006D006F0072006>"
+                    " /Subject (Depo) /Keywords (hava, tank) /Producer (Qt 6.10.0)"
+                    " /CreationDate (D:20261209143005-03'30') >>") << true;
+  QTest::newRow("a title that is not text") << QByteArray("<< /Title /Velmora >>") << false;
+  QTest::newRow("a date that is no date")
+      << QByteArray("<< /Title (T) /CreationDate (D:20261340250000Z) >>") << false;
+  QTest::newRow("an author XML cannot carry") << QByteArray("<< /Author (a\001b) >>") << false;
+  QTest::newRow("no document information") << QByteArray("<< /Nothing 4 0 R") << false;
+  // clang-format on
+}
+
+// The packet says what the document information says, whatever Qt wrote
+// there: what Qt 6.4 writes, what later Qt adds, every way PDF has of
+// writing a text; where it cannot, the file is not completed.
+void Form1EverydayTest::sheetMetadataSaysWhatQtWrote() {
+  QFETCH(QByteArray, information);
+  QFETCH(bool, completes);
+  const QByteArray written = PdfWith(information, velmora::ReservedXmpPacket());
+  QByteArray pdf = written;
+  QString failure;
+  QCOMPARE(velmora::CompleteXmpPacket(pdf, QStringLiteral("kullanıcı"), &failure), completes);
+  QCOMPARE(pdf.size(), written.size());
+  if (!completes) {
+    QVERIFY(!failure.isEmpty());
+    QCOMPARE(pdf, written);
+    return;
+  }
+  // Only the packet changed: every offset of the cross-reference table holds.
+  const qsizetype packet = written.indexOf(velmora::ReservedXmpPacket());
+  QCOMPARE(pdf.left(packet), written.left(packet));
+  QCOMPARE(pdf.mid(packet + velmora::ReservedXmpPacket().size()),
+           written.mid(packet + velmora::ReservedXmpPacket().size()));
+  if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+    QSKIP("no pdfinfo to read the file with");
+  }
+  const QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+  file.close();
+  QVERIFY(InformationAndXmpAgree(path));
+  if (!information.contains("/Author")) {
+    QCOMPARE(XmpProperties(path).value(QStringLiteral("dc:creator")), QStringLiteral("kullanıcı"));
+  }
 }
 
 QTEST_MAIN(Form1EverydayTest)
