@@ -17,7 +17,7 @@ cd "$(dirname "$0")"
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-liberation2
+  qt6-base-dev libgl-dev fonts-liberation2 fonts-wine
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
   lintian devscripts man-db qt6-translations-l10n xvfb xdotool x11-utils openbox
   imagemagick at-spi2-core python3-pyatspi dbus-daemon pandoc qt6ct poppler-utils qpdf faketime

@@ -22,23 +22,48 @@ function(velmora_add_gtest name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# velmora_add_qtest(<name> SOURCES <files...> LIBRARIES <targets...>)
 # Widget tests run on the offscreen platform, so they need no display.
+# Wine hands the program QT_* variables only under a WINE prefix; Qt Test
+# logs to the debugger unless told otherwise; the offscreen platform on
+# Windows finds fonts only in a folder it is given.
+function(velmora_qtest_environment out)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "QT")
+  set(environment "QT_QPA_PLATFORM=offscreen" ${ARG_QT})
+  if(WIN32)
+    list(APPEND environment "WINEQT_QPA_PLATFORM=offscreen" "WINEQT_FORCE_STDERR_LOGGING=1"
+         "WINEQT_QPA_FONTDIR=Z:${VELMORA_WINDOWS_FOLDER}/fonts")
+    foreach(variable ${ARG_QT})
+      list(APPEND environment "WINE${variable}")
+    endforeach()
+  endif()
+  set(${out} "${environment}" PARENT_SCOPE)
+endfunction()
+
+# velmora_add_qtest(<name> SOURCES <files...> LIBRARIES <targets...>)
 function(velmora_add_qtest name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} velmora::test_support Qt6::Test)
   velmora_set_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
-  set(environment "QT_QPA_PLATFORM=offscreen")
-  if(WIN32)
-    # Wine hands the program QT_* variables only under a WINE prefix; Qt Test
-    # logs to the debugger unless told otherwise; the offscreen platform on
-    # Windows finds fonts only in a folder it is given.
-    list(APPEND environment "WINEQT_QPA_PLATFORM=offscreen" "WINEQT_FORCE_STDERR_LOGGING=1"
-         "WINEQT_QPA_FONTDIR=Z:${VELMORA_WINDOWS_FOLDER}/fonts")
-  endif()
+  velmora_qtest_environment(environment)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+endfunction()
+
+# velmora_add_qtest_at_scales(<name> PERCENT <scales...> FUNCTIONS <functions...>)
+# Runs test functions of a Qt test again on a display of each scale, as
+# Windows' display settings give them (125 for 125 %), each as a test of
+# its own: <name>_at_<scale>.
+function(velmora_add_qtest_at_scales name)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "PERCENT;FUNCTIONS")
+  foreach(percent ${ARG_PERCENT})
+    math(EXPR whole "${percent} / 100")
+    math(EXPR hundredths "${percent} % 100 + 100")
+    string(SUBSTRING "${hundredths}" 1 2 hundredths)
+    add_test(NAME ${name}_at_${percent} COMMAND ${name} ${ARG_FUNCTIONS})
+    velmora_qtest_environment(environment QT "QT_SCALE_FACTOR=${whole}.${hundredths}")
+    set_tests_properties(${name}_at_${percent} PROPERTIES ENVIRONMENT "${environment}")
+  endforeach()
 endfunction()
 
 # velmora_skip_test(<name> <reason>)

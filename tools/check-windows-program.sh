@@ -56,7 +56,11 @@ LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
 [ -n "$window" ] || fail "no window titled Velmora"
 sleep 2
-click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; sleep 0.5; }
+# Places in the window as at 100 %, where the display's scale is $percent %.
+percent=100
+point() { echo $(($1 * percent / 100)) $(($2 * percent / 100)); }
+# shellcheck disable=SC2046
+click() { xdotool mousemove --window "$window" $(point "$1" "$2") click "${3:-1}"; sleep 0.5; }
 type_into() {
   click "$1" "$2"
   xdotool key --window "$window" ctrl+a
@@ -124,7 +128,7 @@ measure() {
   import -window "$window" "$scratch/$1.png"
   python3 "$(dirname "$0")/measure_window.py" "$scratch/$1.png" "${@:2}" >"$scratch/$1.txt" || {
     cat "$scratch/$1.txt" >&2
-    fail "under $1, a caption, an edge or a circle is hard to see"
+    fail "under $1, a caption, an edge, a circle or the result's marks fall short"
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(tail -n +2 "$scratch/$1.txt" | wc -l) measurements pass"
 }
@@ -143,6 +147,7 @@ popup() {
   done
   [ -n "$opened" ] || fail "$1: no popup opened"
   import -window "$opened" "$scratch/$1.png"
+  identify -format '%w' "$scratch/$1.png" >"$scratch/$1.width"
   xdotool key --window "$window" Escape
   sleep 0.3
   python3 "$(dirname "$0")/measure_window.py" "$scratch/$1.png" --popup "--$2" >"$scratch/$1.txt" || {
@@ -151,22 +156,24 @@ popup() {
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(sed -n 2p "$scratch/$1.txt")"
 }
-# popups dark|light: the result's tooltip and menu, and the pressure list.
+# popups dark|light [PREFIX]: the result's tooltip and menu, and the
+# pressure list, named after the mode, after PREFIX where given.
+# shellcheck disable=SC2046
 popups() {
-  xdotool mousemove --window "$window" 300 64
+  xdotool mousemove --window "$window" $(point 300 64)
   sleep 0.3
   before=$(shown_windows)
-  xdotool mousemove --window "$window" 360 64
+  xdotool mousemove --window "$window" $(point 360 64)
   sleep 2.5
-  popup "$1 mode, the result's tooltip" "$1"
-  xdotool mousemove --window "$window" 300 30
+  popup "${2:-}$1 mode, the result's tooltip" "$1"
+  xdotool mousemove --window "$window" $(point 300 30)
   sleep 0.5
   before=$(shown_windows)
   click 360 64 3
-  popup "$1 mode, the result's menu" "$1"
+  popup "${2:-}$1 mode, the result's menu" "$1"
   before=$(shown_windows)
   click 260 75
-  popup "$1 mode, the pressure list" "$1"
+  popup "${2:-}$1 mode, the pressure list" "$1"
 }
 app_mode 0
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
@@ -190,6 +197,88 @@ measure "dark mode, switched back while open" --captions --result --dark
 popups dark
 "$wineserver" -k
 "$wineserver" -w
+app_mode 1
+
+# The result beside its marks at 100 % and 150 % (LogPixels 144 in
+# HKCU\Control Panel\Desktop, as Windows' display settings write it),
+# light and dark: 5,0 as it is, out of date, with a note and with both,
+# each measured on the window's pixels against the first, its digits
+# unchanged, the strike through them, the sign after them and before the
+# unit, the unit unchanged; at 150 % the window is 1.5 times as wide, its
+# captions, edges and circles stand out as at 100 %, the result's tooltip,
+# menu and list are drawn as at 100 %, and its digits and its menu (in the
+# window's font) are 1.5 times as wide, within a fifth.
+desktop='HKCU\Control Panel\Desktop'
+# marks_at PERCENT light|dark: the program at that scale and app mode.
+# shellcheck disable=SC2046
+marks_at() {
+  percent=$1
+  local mode=$2 name="$1 %, $2 mode" scale
+  scale=$(python3 -c "print($percent / 100)")
+  "$wine" reg add "$desktop" /v LogPixels /t REG_DWORD /d $((96 * percent / 100)) /f >/dev/null 2>&1
+  app_mode "$([ "$mode" = light ] && echo 1 || echo 0)"
+  "$wineserver" -w
+  LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+  [ -n "$window" ] || fail "no window titled Velmora at $percent %"
+  sleep 2
+  local width
+  width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+  [ "$width" -eq $((496 * percent / 100)) ] || fail "at $percent % the window is $width pixels wide"
+  type_into 236 49 "10"
+  measure "$name" --scale="$scale" --captions "--$mode"
+  click 256 24
+  type_into 230 74 "0,5"
+  click 400 108
+  expect "$name, screw, 30-55 kW, 10, 0,5" "5,0"
+  # Away from the result and its tooltip.
+  xdotool mousemove --window "$window" $(point 300 88)
+  sleep 1
+  measure "$name, 5,0" --scale="$scale" --result --digits "--$mode"
+  local plain="--against=$scratch/$name, 5,0.png"
+  type_into 236 49 "10 "
+  measure "$name, out of date" --scale="$scale" "$plain" --marks=strike
+  type_into 236 49 "100"
+  type_into 230 74 "5"
+  click 400 108
+  expect "$name, screw, 30-55 kW, 100, 5: notes" "5,0"
+  xdotool mousemove --window "$window" $(point 300 88)
+  sleep 1
+  measure "$name, a note" --scale="$scale" "$plain" --marks=sign
+  type_into 236 49 "100 "
+  measure "$name, a note, out of date" --scale="$scale" "$plain" --marks=strike,sign
+  popups "$mode" "$percent %, "
+  "$wineserver" -k
+  "$wineserver" -w
+}
+# in_proportion WHAT FILE: what FILE says is as wide at 150 % as at 100 %
+# times 1.5, within a fifth.
+in_proportion() {
+  python3 -c "import sys; ratio = $2 / $3; sys.exit(not 1.2 <= ratio <= 1.8)" ||
+    fail "$1 is $2 pixels wide at 150 % and $3 at 100 %"
+  echo "$1: $2 pixels wide at 150 %, $3 at 100 %"
+}
+marks_at 100 light
+marks_at 150 light
+marks_at 150 dark
+digits() { sed -n 's/^the result.s digits: \([0-9]*\) .*/\1/p' "$scratch/$1, 5,0.txt"; }
+in_proportion "the result's digits" "$(digits "150 %, light mode")" "$(digits "100 %, light mode")"
+# The tooltip's lines are wrapped at the display's edge, the menu's never.
+in_proportion "the result's menu" "$(cat "$scratch/150 %, light mode, the result's menu.width")" \
+  "$(cat "$scratch/100 %, light mode, the result's menu.width")"
+if [ -n "$screenshot" ]; then
+  cp "$scratch/100 %, light mode, a note, out of date.png" "${screenshot%.png}-marked.png"
+  cp "$scratch/150 %, light mode, a note, out of date.png" "${screenshot%.png}-150.png"
+  cp "$scratch/150 %, dark mode, a note, out of date.png" "${screenshot%.png}-150-dark.png"
+  # The result's frame alone at both scales, for the user's guides.
+  convert \( "$scratch/100 %, light mode, a note, out of date.png" -crop 167x46+326+38 +repage \) \
+    \( "$scratch/150 %, light mode, a note, out of date.png" -crop 250x69+489+57 +repage \
+    -background '#F5F5F5' -gravity west -splice 12x0 \) -gravity center +append \
+    "${screenshot%.png}-result.png"
+  echo "wrote ${screenshot%.png}-marked.png, -150.png, -150-dark.png and -result.png"
+fi
+percent=100
+"$wine" reg add "$desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 app_mode 1
 
 # Under a contrast theme (Windows 11's Aquatic, set as the system colours

@@ -11,8 +11,10 @@ namespace velmora {
 // layout's pixels on any screen, where a point size would follow the DPI.
 QFont DialogFont();
 
-// The result's font: "MS Sans Serif" 8.25 pt bold on Windows, where that
-// face exists, else the stand-in in bold.
-QFont ResultFont();
+// The result's font on a display of the given scale: on Windows "MS Sans
+// Serif" 8.25 pt bold where Qt draws that face unscaled at that size, else
+// its scalable counterpart "Microsoft Sans Serif", else the stand-in, both
+// at the same size; on every other system the stand-in in bold.
+QFont ResultFont(qreal devicePixelRatio);
 
 }  // namespace velmora

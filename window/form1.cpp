@@ -25,6 +25,7 @@
 #include "command_button.h"
 #include "dialog_font.h"
 #include "pressure_box.h"
+#include "result_frame.h"
 #include "result_label.h"
 #include "twips.h"
 #include "user_guide.h"
@@ -113,8 +114,8 @@ void Form1::CreateControls() {
                       FromTwips(120, 960, 2655, 255));
   Combo1 = Place(new velmora::PressureBox(this), "Combo1", FromTwips(3240, 960, 855, 315));
   Label7 = PlaceLabel(this, "Label7", QStringLiteral("bar"), FromTwips(4200, 960, 615, 255));
-  Frame1 = Place(new QGroupBox(QStringLiteral("Toplam Depolama Hacmi >="), this), "Frame1",
-                 FromTwips(4920, 600, 2415, 615));
+  Frame1 = Place(new velmora::ResultFrame(QStringLiteral("Toplam Depolama Hacmi >="), this),
+                 "Frame1", FromTwips(4920, 600, 2415, 615));
   Label8 =
       PlaceLabel<velmora::ResultLabel>(Frame1, "Label8", QString(), FromTwips(120, 240, 735, 255));
   Label9 = PlaceLabel(Frame1, "Label9", QStringLiteral("m3  (tank+borular)"),
@@ -150,7 +151,9 @@ void Form1::SetUpControls() {
   Label4->setBuddy(Text1);
   Label6->setBuddy(Combo1);
 
-  Label8->setFont(velmora::ResultFont());
+  // The result's caution sign may stand in the frame between the box and
+  // the unit, never over the unit's text.
+  Label8->SetSignReach(Label9->x() - 1);
   Label25->setToolTip(QStringLiteral(
       "Hacim = Debi × K ÷ (Sınıf katsayısı (z) × Basınç farkı); vidalı K = 5, pistonlu K = 15"));
 

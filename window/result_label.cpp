@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "dialog_font.h"
+
 namespace velmora {
 
 namespace {
@@ -19,11 +21,37 @@ namespace {
 // How much taller than the digits the note's sign stands, in pixels, so
 // that its point and its base clear them.
 constexpr int kNoteMarkOvershoot = 3;
+// Between the digits and the sign, where there is room for it.
+constexpr int kSignGap = 2;
+// A smaller sign is a plain triangle: an exclamation mark cut out of it
+// would leave too little of the triangle to read as one.
+constexpr int kSmallestSignWithMark = 8;
+
+// How far the digits stand above the baseline, from a digit's own outline:
+// a raster face's cap height, as Qt reads it, can be taller than the face.
+int DigitHeight(const QFontMetrics& metrics) { return -metrics.boundingRect(u'0').top(); }
 
 }  // namespace
 
 ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   setFocusPolicy(Qt::NoFocus);
+  ChooseFontForScreen();
+}
+
+// The face depends on the display's scale (dialog_font.h).
+void ResultLabel::ChooseFontForScreen() { setFont(ResultFont(devicePixelRatioF())); }
+
+bool ResultLabel::event(QEvent* event) {
+  const bool handled = QLabel::event(event);
+  // Qt's only word to a widget that its window moved to another screen.
+  if (event->type() == QEvent::ScreenChangeInternal) ChooseFontForScreen();
+  return handled;
+}
+
+void ResultLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  // Another face moves the sign, partly painted outside the box.
+  if (event->type() == QEvent::FontChange && parentWidget() != nullptr) parentWidget()->update();
 }
 
 QString ResultLabel::OutOfDateLine() {
@@ -47,6 +75,7 @@ void ResultLabel::ExplainInToolTip(const QString& before) {
 
 void ResultLabel::ShowResult(const QString& result, const QString& explanation, bool hasNotes) {
   const QString before = Explanation();
+  const QRect signBefore = NoteSignRect();
   // A selectable label keeps a text document and rebuilds it on every new
   // text, which costs a click more than all the rest of it; the result
   // becomes selectable only when the mouse is pressed on it.
@@ -54,10 +83,9 @@ void ResultLabel::ShowResult(const QString& result, const QString& explanation, 
   explanation_ = explanation;
   hasNotes_ = hasNotes;
   outOfDate_ = false;
-  // The note mark takes the box's right end, and a long result is shortened
-  // before it rather than drawn under it.
-  setContentsMargins(0, 0, hasNotes ? NoteMarkRect().width() + 2 : 0, 0);
   setText(result);
+  // The same text again repaints nothing, while a mark may have come or gone.
+  RepaintMarks(signBefore);
   ExplainInToolTip(before);
   // The cursor tells whether the result can be selected, which takes
   // measuring the text, the most of a click's work: it is told when the
@@ -137,8 +165,13 @@ void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
   ShowContextMenu(event->globalPos());
 }
 
+// A result shortened anyway is shortened a little more where it has a note,
+// so that the sign keeps its size.
 QString ResultLabel::ShownText() const {
-  return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+  if (ShowsWhole()) return text();
+  int room = contentsRect().width();
+  if (hasNotes_) room = std::min(room, SignReach() - contentsRect().left() - FullSignRoom());
+  return fontMetrics().elidedText(text(), Qt::ElideRight, room);
 }
 
 bool ResultLabel::ShowsWhole() const {
@@ -163,42 +196,75 @@ void ResultLabel::SetOutOfDate(bool outOfDate) {
   update();
 }
 
-// A warning sign as tall as the digits and a little more, at the box's
-// right end, centred on the digits' line.
-QRect ResultLabel::NoteMarkRect() const {
-  const int side = fontMetrics().capHeight() + kNoteMarkOvershoot;
-  return {width() - side, (height() - side) / 2, side, side};
+void ResultLabel::RepaintMarks(const QRect& signBefore) {
+  update();
+  if (parentWidget() != nullptr) parentWidget()->update(signBefore.united(NoteSignRect()));
 }
 
-void ResultLabel::DrawMarks(QPainter& painter) const {
-  const QColor ink = palette().color(foregroundRole());
+void ResultLabel::SetSignReach(int parentRight) {
+  const QRect signBefore = NoteSignRect();
+  signReach_ = parentRight;
+  RepaintMarks(signBefore);
+}
+
+int ResultLabel::SignReach() const { return (signReach_ < 0 ? x() + width() : signReach_) - x(); }
+
+// What a sign of full size takes after the digits, its gap included.
+int ResultLabel::FullSignRoom() const {
+  return DigitHeight(fontMetrics()) + kNoteMarkOvershoot + kSignGap;
+}
+
+QRect ResultLabel::ShownTextRect() const {
+  return style()->itemTextRect(fontMetrics(), contentsRect(), static_cast<int>(alignment()),
+                               isEnabled(), ShownText());
+}
+
+// A caution sign as tall as the digits and a little more, right after them,
+// centred on the digits' line; where the reach leaves less room, closer and
+// smaller.
+QRect ResultLabel::NoteSignRect() const {
+  if (!hasNotes_) return {};
+  const QFontMetrics metrics = fontMetrics();
+  const QRect digits = ShownTextRect();
+  const int room = SignReach() - (digits.right() + 1);
+  const int gap = room >= FullSignRoom() ? kSignGap : 1;
+  const int side = std::min(FullSignRoom() - kSignGap, room - gap);
+  if (side <= 0) return {};
+  const int middle = digits.top() + metrics.ascent() - DigitHeight(metrics) / 2;
+  return QRect(digits.right() + 1 + gap, middle - side / 2, side, side).translated(pos());
+}
+
+void ResultLabel::DrawNoteSign(QPainter& painter) const {
+  const QRectF sign = NoteSignRect();
+  if (sign.isEmpty()) return;
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  if (outOfDate_ && !text().isEmpty()) {
-    const QFontMetrics metrics = fontMetrics();
-    const QRect drawn = style()->itemTextRect(metrics, contentsRect(),
-                                              static_cast<int>(alignment()), true, ShownText());
-    // Through the middle of the digits, a little thicker than the font's
-    // own strike, which a bold digit's strokes would swallow.
-    const int middle = drawn.top() + metrics.ascent() - metrics.capHeight() / 2;
-    const int thickness = std::max(2, metrics.lineWidth() + 1);
-    painter.fillRect(QRect(drawn.left() - 1, middle - thickness / 2, drawn.width() + 2, thickness),
-                     ink);
-  }
-  if (hasNotes_) {
-    // A filled triangle with the exclamation mark left in the background's
-    // colour: the caution sign of machine plates and road signs alike.
-    const QRectF sign = NoteMarkRect();
-    const double side = sign.width();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink);
-    painter.drawPolygon(
-        QPolygonF{QPointF(sign.center().x(), sign.top()), sign.bottomRight(), sign.bottomLeft()});
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(palette().color(foregroundRole()));
+  // A filled triangle with the exclamation mark left in the background's
+  // colour: the caution sign of machine plates and road signs alike.
+  painter.drawPolygon(
+      QPolygonF{QPointF(sign.center().x(), sign.top()), sign.bottomRight(), sign.bottomLeft()});
+  const double side = sign.width();
+  if (side >= kSmallestSignWithMark) {
     const QColor paper = palette().color(backgroundRole());
     const double stroke = std::max(1.5, side / 7.0);
     const double x = sign.center().x() - stroke / 2;
     painter.fillRect(QRectF(x, sign.top() + side * 0.35, stroke, side * 0.35), paper);
     painter.fillRect(QRectF(x, sign.top() + side * 0.77, stroke, stroke), paper);
   }
+  painter.restore();
+}
+
+// Through the middle of the digits, a little thicker than the font's own
+// strike, which a bold digit's strokes would swallow.
+void ResultLabel::DrawStrike(QPainter& painter) const {
+  const QFontMetrics metrics = fontMetrics();
+  const QRect drawn = ShownTextRect();
+  const int middle = drawn.top() + metrics.ascent() - DigitHeight(metrics) / 2;
+  const int thickness = std::max(2, metrics.lineWidth() + 1);
+  painter.fillRect(QRect(drawn.left() - 1, middle - thickness / 2, drawn.width() + 2, thickness),
+                   palette().color(foregroundRole()));
 }
 
 void ResultLabel::paintEvent(QPaintEvent* event) {
@@ -209,9 +275,9 @@ void ResultLabel::paintEvent(QPaintEvent* event) {
     style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
                           isEnabled(), ShownText(), foregroundRole());
   }
-  if (!outOfDate_ && !hasNotes_) return;
+  if (!outOfDate_ || text().isEmpty()) return;
   QPainter painter(this);
-  DrawMarks(painter);
+  DrawStrike(painter);
 }
 
 }  // namespace velmora

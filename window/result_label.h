@@ -3,6 +3,7 @@
 #include <QLabel>
 
 class QMenu;
+class QPainter;
 
 namespace velmora {
 
@@ -15,14 +16,17 @@ namespace velmora {
 // needed) and Copy Calculation (the explanation), and the mouse selects a
 // result that shows whole. It never takes the focus.
 //
-// Two marks are drawn over the result, never written into its text, so
+// Two marks are drawn with the result, never written into its text, so
 // that copying and screen readers keep the number itself; both are drawn in
 // the text's own colour, so they stand out wherever the text does, and by
-// shape, not by colour alone:
+// shape, not by colour alone. Neither takes room from the digits: a result
+// that fits the box shows whole with its marks.
 // - out of date: the result is struck through while the inputs differ from
 //   those it was computed from, and the explanation begins by saying so;
-// - notes: a caution sign at the box's right end while the explanation
-//   holds a note.
+// - notes: a caution sign right after the digits while the explanation
+//   holds a note. Where the digits leave it too little of the box, it goes
+//   on past the box's end, up to the reach it is given, smaller if it must;
+//   the frame around the label paints it there (ResultFrame).
 class ResultLabel : public QLabel {
   Q_OBJECT
 
@@ -38,6 +42,15 @@ class ResultLabel : public QLabel {
   QString Explanation() const;
 
   static QString OutOfDateLine();
+
+  // How far the caution sign may reach, in the parent's pixels: up to the
+  // control that follows the box, never over its text.
+  void SetSignReach(int parentRight);
+  // Where the caution sign stands, in the parent's pixels; empty without a
+  // note.
+  QRect NoteSignRect() const;
+  // Paints the caution sign with a painter of the parent's.
+  void DrawNoteSign(QPainter& painter) const;
 
   // Puts the part of the result selected with the mouse on the clipboard;
   // false, and nothing copied, when no part of it is selected.
@@ -56,6 +69,8 @@ class ResultLabel : public QLabel {
   void PrintSheetRequested();
 
  protected:
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -70,10 +85,15 @@ class ResultLabel : public QLabel {
   void CopyResult() const;
   void CopyExplanation() const;
   void ExplainInToolTip(const QString& before);
-  QRect NoteMarkRect() const;
-  void DrawMarks(QPainter& painter) const;
+  QRect ShownTextRect() const;
+  int SignReach() const;
+  int FullSignRoom() const;
+  void DrawStrike(QPainter& painter) const;
+  void ChooseFontForScreen();
+  void RepaintMarks(const QRect& signBefore);
 
   QString explanation_;
+  int signReach_ = -1;
   bool hasNotes_ = false;
   bool outOfDate_ = false;
   bool cursorFollowsText_ = true;

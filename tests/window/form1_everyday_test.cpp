@@ -1016,11 +1016,13 @@ void Form1EverydayTest::everyEdgeStandsOutUnderEveryPalette() {
   window_->Click(QStringLiteral("Command1"));
   window_->Find<QLineEdit>(QStringLiteral("Text1"))->setText(QStringLiteral("10"));
   auto* result = window_->Find<QLabel>(QStringLiteral("Label8"));
-  const QImage marked = result->grab().toImage();
-  const int pastDigits = result->fontMetrics().horizontalAdvance(result->text());
+  const QImage marked = result->parentWidget()->grab().toImage();
+  const int pastDigits = result->x() + result->fontMetrics().horizontalAdvance(result->text());
+  const int unit = window_->Find(QStringLiteral("Label9"))->x();
   for (const auto& [mark, region] :
-       {std::pair{"note", QRect(result->width() * 3 / 4, 0, result->width() / 4, result->height())},
-        std::pair{"out of date", QRect(pastDigits, 0, 1, result->height())}}) {
+       {std::pair{"note",
+                  QRect(pastDigits + 1, result->y(), unit - pastDigits - 1, result->height())},
+        std::pair{"out of date", QRect(pastDigits, result->y(), 1, result->height())}}) {
     const double contrast = MostContrast(marked, region, background);
     QVERIFY2(contrast >= 3.0,
              qPrintable(QStringLiteral("the %1 mark: %2:1").arg(mark).arg(contrast)));

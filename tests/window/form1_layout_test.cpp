@@ -2,10 +2,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -16,10 +18,16 @@
 #include <limits>
 #include <optional>
 
+#include "contrast.h"
+#include "dialog_font.h"
 #include "form1_driver.h"
+#include "on_screen.h"
+#include "result_label.h"
+#include "result_pixels.h"
 #include "twips.h"
 
 using velmora::testing::Form1Driver;
+using velmora::testing::InkBox;
 
 namespace {
 
@@ -66,6 +74,9 @@ class Form1LayoutTest : public QObject {
   Q_OBJECT
 
  private slots:
+#ifdef VELMORA_RASTER_FACE
+  void initTestCase() { QFontDatabase::addApplicationFont(QStringLiteral(VELMORA_RASTER_FACE)); }
+#endif
   void init() { window_.emplace(); }
   void cleanup() { window_.reset(); }
 
@@ -73,6 +84,10 @@ class Form1LayoutTest : public QObject {
   void controlsStandAsDesigned();
   void captionsShowWhole_data() { controlsStandAsDesigned_data(); }
   void captionsShowWhole();
+  void resultShowsWholeBesideItsMarks_data();
+  void resultShowsWholeBesideItsMarks();
+  void resultDigitsFollowTheScale_data();
+  void resultDigitsFollowTheScale();
   void windowIsFixedAndNamed();
   void tabOrderFollowsTheTabIndex();
   void onlyInputsTakeTheFocus();
@@ -163,6 +178,174 @@ void Form1LayoutTest::captionsShowWhole() {
                           .arg(needed.height())
                           .arg(control->width())
                           .arg(control->height())));
+}
+
+namespace {
+
+QString FaceName(const QFont& font) {
+  const QFontInfo info(font);
+  return QStringLiteral("%1 %2px").arg(info.family()).arg(info.pixelSize());
+}
+
+// The faces the result is drawn in: the one chosen for 100 %, the one
+// chosen for other scales where that is another, and Windows' raster "MS
+// Sans Serif" where a copy of it was at hand (Wine's), wider than both.
+QList<QFont> ResultFaces() {
+  QList<QFont> faces{velmora::ResultFont(1.0), velmora::ResultFont(2.0)};
+  QFont raster(QStringLiteral("MS Sans Serif"));
+  raster.setPointSizeF(8.25);
+  raster.setBold(true);
+  if (QFontDatabase::hasFamily(raster.family())) faces << raster;
+  QStringList names;
+  for (qsizetype i = 0; i < faces.size();) {
+    const QString name = FaceName(faces[i]);
+    if (names.contains(name)) {
+      faces.removeAt(i);
+    } else {
+      names << name;
+      ++i;
+    }
+  }
+  return faces;
+}
+
+}  // namespace
+
+// Marks never take room from the digits: a result that fits its box shows
+// whole with them, and one that does not is shortened as without them.
+// Read off the screen: the digits as a plain label draws them (the strike's
+// rows apart), the strike through all of them, the sign after them and
+// before the unit's text, a triangle that stands 3:1, and the unit as it is.
+void Form1LayoutTest::resultShowsWholeBesideItsMarks_data() {
+  QTest::addColumn<QString>("result");
+  QTest::addColumn<bool>("outOfDate");
+  QTest::addColumn<bool>("note");
+  QTest::addColumn<QFont>("face");
+  // The worked runs, a long negative one, the longest that fit, too long.
+  const QStringList results{"5,0",      "15,0",     "0,0",       "1,48",       "4,44",
+                            "3,13",     "0,63",     "31,25",     "-1234,56",   "12345,67",
+                            "-12345,6", "88888,88", "1234567,8", "150000000,0"};
+  for (const QFont& face : ResultFaces()) {
+    for (const QString& result : results) {
+      for (const bool outOfDate : {false, true}) {
+        for (const bool note : {false, true}) {
+          const QString tag = QStringLiteral("%1%2%3, %4")
+                                  .arg(result, outOfDate ? ", out of date" : "",
+                                       note ? ", a note" : "", FaceName(face));
+          QTest::newRow(qPrintable(tag)) << result << outOfDate << note << face;
+        }
+      }
+    }
+  }
+}
+
+void Form1LayoutTest::resultShowsWholeBesideItsMarks() {
+  QFETCH(QString, result);
+  QFETCH(bool, outOfDate);
+  QFETCH(bool, note);
+  QFETCH(QFont, face);
+  auto* label = Find<velmora::ResultLabel>("Label8");
+  const auto* frame = Find<QWidget>("Frame1");
+  auto* unit = Find<QLabel>("Label9");
+  label->setFont(face);
+  label->ShowResult(result, QStringLiteral("Vidalı kompresör"), note);
+  label->SetOutOfDate(outOfDate);
+  const QImage shown = velmora::testing::OnScreen(frame).convertToFormat(QImage::Format_RGB32);
+  const qreal scale = label->devicePixelRatioF();
+  const auto device = [scale](const QRect& logical) {
+    return QRectF(QPointF(logical.topLeft()) * scale, QSizeF(logical.size()) * scale).toRect();
+  };
+  const QRect box = device(label->geometry());
+  const QColor background = label->palette().color(label->backgroundRole());
+
+  const velmora::testing::ResultReading read =
+      velmora::testing::ReadResult(shown.copy(box), *label, result);
+  QVERIFY2(!read.text.isEmpty(), "the box shows neither the result nor a start of it");
+  // The box is the label whole: no margin of its own.
+  if (label->fontMetrics().horizontalAdvance(result) <= label->width()) {
+    QCOMPARE(read.text, result);
+  } else {
+    QVERIFY2(read.text.endsWith(QChar(0x2026)), qPrintable(read.text));
+  }
+
+  QCOMPARE(!read.struck.isEmpty(), outOfDate);
+  for (const int row : read.struck) {
+    QVERIFY2(row > read.ink.top() && row < read.ink.bottom(),
+             "the strike is not through the digits");
+  }
+  if (outOfDate) {
+    const QRect strike(box.left() + read.ink.left(), box.top() + read.struck.first(),
+                       read.ink.width(), 1);
+    double most = 1.0;
+    for (int x = strike.left(); x <= strike.right(); ++x) {
+      most = std::max(most, velmora::ContrastRatio(shown.pixelColor(x, strike.top()), background));
+    }
+    QVERIFY2(most >= 3.0, qPrintable(QStringLiteral("the strike: %1:1").arg(most)));
+  }
+
+  // After the digits' ink and the strike's end, up to the unit.
+  QList<int> struckRows;
+  for (const int row : read.struck) struckRows << box.top() + row;
+  const int after = box.left() + read.ink.right() + 1;
+  const QRect beside(after, box.top(), device(unit->geometry()).left() - after, box.height());
+  const QRect sign = InkBox(shown, beside, background, struckRows);
+  QCOMPARE(!sign.isEmpty(), note);
+  if (note) {
+    QVERIFY2(sign.height() >= 4 * scale,
+             qPrintable(QStringLiteral("%1 pixels high").arg(sign.height())));
+    const int top =
+        velmora::testing::InkedInRow(shown, sign.top(), sign.left(), sign.right(), background);
+    const int base =
+        velmora::testing::InkedInRow(shown, sign.bottom(), sign.left(), sign.right(), background);
+    QVERIFY2(top < base, "the sign is no triangle standing on its base");
+    double most = 1.0;
+    for (int y = sign.top(); y <= sign.bottom(); ++y) {
+      for (int x = sign.left(); x <= sign.right(); ++x) {
+        most = std::max(most, velmora::ContrastRatio(shown.pixelColor(x, y), background));
+      }
+    }
+    QVERIFY2(most >= 3.0, qPrintable(QStringLiteral("the sign: %1:1").arg(most)));
+  }
+  QCOMPARE(shown.copy(device(unit->geometry())),
+           unit->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+// At every display scale the result is drawn in proportion to the window:
+// its digits as wide as those of 100 %, times the scale, within a fifth.
+void Form1LayoutTest::resultDigitsFollowTheScale_data() {
+  QTest::addColumn<QString>("result");
+  for (const char* result : {"5,0", "15,0", "1,48", "3,13", "31,25", "-1234,56"}) {
+    QTest::newRow(result) << QString::fromUtf8(result);
+  }
+}
+
+void Form1LayoutTest::resultDigitsFollowTheScale() {
+  QFETCH(QString, result);
+  auto* label = Find<velmora::ResultLabel>("Label8");
+  label->ShowResult(result, QStringLiteral("Vidalı kompresör"), false);
+  const QColor background = label->palette().color(label->backgroundRole());
+  const QImage shown = velmora::testing::OnScreen(label);
+  const int width = InkBox(shown, shown.rect(), background).width();
+
+  QImage atOne(label->size(), QImage::Format_RGB32);
+  atOne.fill(background);
+  QPainter painter(&atOne);
+  painter.setFont(velmora::ResultFont(1.0));
+  painter.setPen(label->palette().color(label->foregroundRole()));
+  painter.drawText(atOne.rect(), Qt::AlignLeft | Qt::AlignVCenter, result);
+  painter.end();
+  const int widthAtOne = InkBox(atOne, atOne.rect(), background).width();
+
+  const qreal scale = label->devicePixelRatioF();
+  const double ratio = width / (widthAtOne * scale);
+  QVERIFY2(ratio >= 0.8 && ratio <= 1.2,
+           qPrintable(QStringLiteral("%1 pixels in %2 at %3 %, %4 in %5 at 100 %: %6 of the scale")
+                          .arg(width)
+                          .arg(FaceName(label->font()))
+                          .arg(scale * 100)
+                          .arg(widthAtOne)
+                          .arg(FaceName(velmora::ResultFont(1.0)))
+                          .arg(ratio)));
 }
 
 void Form1LayoutTest::windowIsFixedAndNamed() {
