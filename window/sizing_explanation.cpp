@@ -110,9 +110,9 @@ QString ScrewPressureNote(const SizingNote& note) {
 QString GroupedThousandsNote(const SizingNote& note, const Calculation& calculation) {
   const std::string_view separator = calculation.inputs.Separator();
   const QString read = QStringLiteral("Dikkat: \"") % Echo(calculation.inputs.Typed().flowText) %
-                       QStringLiteral("\" ") %
+                       QStringLiteral("\", ") %
                        Digits(calculation.state.FreeAirDelivery, separator) %
-                       QStringLiteral(" okundu; binlikler ayırıcısız");
+                       QStringLiteral(" olarak okundu; binlikler ayırıcısız");
   const QString ungrouped = WithoutGrouping(calculation.inputs.FlowRead(), note.groupingMark);
   if (note.groupingMark == '.') {
     return read % QStringLiteral(" yazılır: ") % ungrouped % u'.';

@@ -256,7 +256,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("fifteen hundred with a comma, point setting") << "en_US" << "Command2"
       << "Option2" << "1,500" << "1"
       << QStringList{"Pistonlu kompresör, 11-22 kW: sınıf katsayısı (z) 25",
-                     "Dikkat: \"1,500\" 1 okundu; binlikler ayırıcısız, ondalıklar noktayla yazılır: 1500.",
+                     "Dikkat: \"1,500\", 1 olarak okundu; binlikler ayırıcısız, ondalıklar noktayla yazılır: 1500.",
                      "Debi: 1 m³/dk (yazılan \"1,500\")", "Basınç farkı: 1 bar",
                      "Hacim = 1 × 15 ÷ (25 × 1) = 0.6 m³"};
   QTest::newRow("empty flow") << "tr_TR" << "Command1" << "Option1" << "" << "1"
@@ -420,7 +420,7 @@ void Form1EventsTest::resultExplainsItself_data() {
       << "1.500" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: sınıf katsayısı (z) 20",
                      "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); m³/h ise 60'a bölün, l/s ise 0,06 ile çarpın.",
-                     "Dikkat: \"1.500\" 1,5 okundu; binlikler ayırıcısız yazılır: 1500.",
+                     "Dikkat: \"1.500\", 1,5 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
                      "Debi: 1,5 m³/dk", "Basınç farkı: 1 bar",
                      "Hacim = 1,5 × 15 ÷ (20 × 1) = 1,13 m³"};
   // A group of thousands never begins with 0: a decimal written with a point.
@@ -437,7 +437,7 @@ void Form1EventsTest::resultExplainsItself_data() {
       << "Option2" << "1" + QStringLiteral(".000").repeated(20000) << "1"
       << QStringList{"Pistonlu kompresör, 11-22 kW: sınıf katsayısı (z) 25",
                      "Dikkat: \"1" + QStringLiteral(".000").repeated(9) +
-                         ".0…\" 1 okundu; binlikler ayırıcısız yazılır: 1" + QString(38, u'0') +
+                         ".0…\", 1 olarak okundu; binlikler ayırıcısız yazılır: 1" + QString(38, u'0') +
                          "….",
                      "Debi: 1 m³/dk (yazılan \"1" + QStringLiteral(".000").repeated(9) + ".0…\")",
                      "Basınç farkı: 1 bar", "Hacim = 1 × 15 ÷ (25 × 1) = 0,6 m³"};
