@@ -373,7 +373,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("narrow no-break space inside the flow") << "tr_TR" << "Command2" << "Option3"
       << "1\u202f5" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: sınıf katsayısı (z) 20",
-                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); m³/h ise 60'a bölün, l/s ise 0,06 ile çarpın.",
+                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); güç sınıfını ve debiyi kontrol edin.",
                      "Dikkat: debi metninden yalnızca baştaki sayı (1) okundu; birimsiz, m³/dk olarak yazın.",
                      "Debi: 1 m³/dk (yazılan \"1 5\")", "Basınç farkı: 1 bar",
                      "Hacim = 1 × 15 ÷ (20 × 1) = 0,75 m³"};
@@ -419,7 +419,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("fifteen hundred with a point") << "tr_TR" << "Command2" << "Option3"
       << "1.500" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: sınıf katsayısı (z) 20",
-                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); m³/h ise 60'a bölün, l/s ise 0,06 ile çarpın.",
+                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); güç sınıfını ve debiyi kontrol edin.",
                      "Dikkat: \"1.500\", 1,5 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
                      "Debi: 1,5 m³/dk", "Basınç farkı: 1 bar",
                      "Hacim = 1,5 × 15 ÷ (20 × 1) = 1,13 m³"};
