@@ -114,9 +114,8 @@ QString GroupedThousandsNote(const SizingNote& note, const Calculation& calculat
                        Digits(calculation.state.FreeAirDelivery, separator) %
                        QStringLiteral(" olarak okundu; binlikler ayırıcısız");
   const QString ungrouped = WithoutGrouping(calculation.inputs.FlowRead(), note.groupingMark);
-  if (note.groupingMark == '.') {
-    return read % QStringLiteral(" yazılır: ") % ungrouped % u'.';
-  }
+  // Only a comma that is no decimal mark may have been meant as one.
+  if (note.groupingMark != ',') return read % QStringLiteral(" yazılır: ") % ungrouped % u'.';
   return read % QStringLiteral(", ondalıklar noktayla yazılır: ") % ungrouped % u'.';
 }
 

@@ -423,6 +423,13 @@ void Form1EventsTest::resultExplainsItself_data() {
                      "Dikkat: \"1.500\", 1,5 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
                      "Debi: 1,5 m³/dk", "Basınç farkı: 1 bar",
                      "Hacim = 1,5 × 15 ÷ (20 × 1) = 1,13 m³"};
+  // Grouped as settings that group with a narrow no-break space write it.
+  QTest::newRow("fifteen hundred with a narrow no-break space") << "tr_TR" << "Command2"
+      << "Option2" << "1\u202f500" << "1"
+      << QStringList{"Pistonlu kompresör, 11-22 kW: sınıf katsayısı (z) 25",
+                     "Dikkat: \"1 500\", 1 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
+                     "Debi: 1 m³/dk (yazılan \"1 500\")", "Basınç farkı: 1 bar",
+                     "Hacim = 1 × 15 ÷ (25 × 1) = 0,6 m³"};
   // A group of thousands never begins with 0: a decimal written with a point.
   QTest::newRow("0.500 is a half") << "tr_TR" << "Command2" << "Option1" << "0.500" << "1"
       << QStringList{"Pistonlu kompresör, 4-7.5 kW: sınıf katsayısı (z) 30", "Debi: 0,5 m³/dk",
