@@ -110,14 +110,28 @@ QString ScrewPressureNote(const SizingNote& note) {
 QString GroupedThousandsNote(const SizingNote& note, const Calculation& calculation) {
   const std::string_view separator = calculation.inputs.Separator();
   const QString read = QStringLiteral("Dikkat: \"") % Echo(calculation.inputs.Typed().flowText) %
-                       QStringLiteral("\" ") %
+                       QStringLiteral("\", ") %
                        Digits(calculation.state.FreeAirDelivery, separator) %
-                       QStringLiteral(" okundu; binlikler ayırıcısız");
+                       QStringLiteral(" olarak okundu; binlikler ayırıcısız");
   const QString ungrouped = WithoutGrouping(calculation.inputs.FlowRead(), note.groupingMark);
-  if (note.groupingMark == '.') {
-    return read % QStringLiteral(" yazılır: ") % ungrouped % u'.';
-  }
+  // Only a comma that is no decimal mark may have been meant as one.
+  if (note.groupingMark != ',') return read % QStringLiteral(" yazılır: ") % ungrouped % u'.';
   return read % QStringLiteral(", ondalıklar noktayla yazılır: ") % ungrouped % u'.';
+}
+
+// Above the band a unit slipped (m³/h, l/s); below it no such slip
+// explains the flow, a class picked wrongly may.
+QString UnusualFlowNote(const SizingNote& note, const Calculation& calculation) {
+  const std::string_view separator = calculation.inputs.Separator();
+  const QString unusual = QStringLiteral("Dikkat: debi bu sınıf için olağan dışı (") %
+                          calculation.inputs.Typed().powerClassCaption % QStringLiteral(": ") %
+                          Digits(note.band.lowest, separator) % u'–' %
+                          Digits(note.band.highest, separator) % QStringLiteral(" m³/dk); ");
+  if (calculation.state.FreeAirDelivery < note.band.lowest) {
+    return unusual % QStringLiteral("güç sınıfını ve debiyi kontrol edin.");
+  }
+  return unusual % QStringLiteral("m³/h ise 60'a bölün, l/s ise ") % Digits(0.06F, separator) %
+         QStringLiteral(" ile çarpın.");
 }
 
 QString NoteLine(const SizingNote& note, const Calculation& calculation) {
@@ -130,11 +144,7 @@ QString NoteLine(const SizingNote& note, const Calculation& calculation) {
     case SizingNoteKind::NegativeFlow:
       return QStringLiteral("Dikkat: debi negatif; debiyi pozitif yazın.");
     case SizingNoteKind::UnusualFlow:
-      return QStringLiteral("Dikkat: debi bu sınıf için olağan dışı (") %
-             calculation.inputs.Typed().powerClassCaption % QStringLiteral(": ") %
-             Digits(note.band.lowest, separator) % u'–' % Digits(note.band.highest, separator) %
-             QStringLiteral(" m³/dk); m³/h ise 60'a bölün, l/s ise ") % Digits(0.06F, separator) %
-             QStringLiteral(" ile çarpın.");
+      return UnusualFlowNote(note, calculation);
     case SizingNoteKind::FlowWithGroupedThousands:
       return GroupedThousandsNote(note, calculation);
     case SizingNoteKind::FlowNotWhollyANumber:

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 #include "decimal_text.h"
 #include "rule_volume.h"
@@ -47,10 +48,15 @@ bool IsGroupedThousands(std::string_view text, char mark) {
   return true;
 }
 
-// The point groups thousands by hand under a comma setting, the comma under
-// any other.
-char GroupingMarkOf(std::string_view decimalSeparator) {
-  return decimalSeparator == "," ? '.' : ',';
+// The mark the text groups thousands with, if it does: the point under a
+// comma setting, the comma under any other, and a blank under every one
+// ("1 500", as settings that group with a narrow no-break space write it,
+// which the window reads as a blank).
+std::optional<char> GroupingMarkIn(std::string_view text, std::string_view decimalSeparator) {
+  for (const char mark : {decimalSeparator == "," ? '.' : ',', ' '}) {
+    if (IsGroupedThousands(text, mark)) return mark;
+  }
+  return std::nullopt;
 }
 
 // A leading number followed by a comma and a digit, where the comma is no
@@ -114,9 +120,9 @@ void NoteOnFlow(PowerClass powerClass, std::string_view text, const TextReading&
     notes.push_back(note);
   }
   // The grouped-thousands note says why the text was not read as meant.
-  if (const char mark = GroupingMarkOf(decimalSeparator); IsGroupedThousands(text, mark)) {
+  if (const auto mark = GroupingMarkIn(text, decimalSeparator)) {
     SizingNote note = NoteOf(SizingNoteKind::FlowWithGroupedThousands);
-    note.groupingMark = mark;
+    note.groupingMark = *mark;
     notes.push_back(note);
   } else if (!reading.blank && !reading.whole) {
     notes.push_back(

@@ -260,7 +260,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("fifteen hundred with a comma, point setting") << "en_US" << "Command2"
       << "Option2" << "1,500" << "1"
       << QStringList{"Pistonlu kompresör, 11-22 kW: sınıf katsayısı (z) 25",
-                     "Dikkat: \"1,500\" 1 okundu; binlikler ayırıcısız, ondalıklar noktayla yazılır: 1500.",
+                     "Dikkat: \"1,500\", 1 olarak okundu; binlikler ayırıcısız, ondalıklar noktayla yazılır: 1500.",
                      "Debi: 1 m³/dk (yazılan \"1,500\")", "Basınç farkı: 1 bar",
                      "Hacim = 1 × 15 ÷ (25 × 1) = 0.6 m³"};
   QTest::newRow("empty flow") << "tr_TR" << "Command1" << "Option1" << "" << "1"
@@ -377,7 +377,7 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("narrow no-break space inside the flow") << "tr_TR" << "Command2" << "Option3"
       << "1\u202f5" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: sınıf katsayısı (z) 20",
-                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); m³/h ise 60'a bölün, l/s ise 0,06 ile çarpın.",
+                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); güç sınıfını ve debiyi kontrol edin.",
                      "Dikkat: debi metninden yalnızca baştaki sayı (1) okundu; birimsiz, m³/dk olarak yazın.",
                      "Debi: 1 m³/dk (yazılan \"1 5\")", "Basınç farkı: 1 bar",
                      "Hacim = 1 × 15 ÷ (20 × 1) = 0,75 m³"};
@@ -423,10 +423,17 @@ void Form1EventsTest::resultExplainsItself_data() {
   QTest::newRow("fifteen hundred with a point") << "tr_TR" << "Command2" << "Option3"
       << "1.500" << "1"
       << QStringList{"Pistonlu kompresör, 30-55 kW: sınıf katsayısı (z) 20",
-                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); m³/h ise 60'a bölün, l/s ise 0,06 ile çarpın.",
-                     "Dikkat: \"1.500\" 1,5 okundu; binlikler ayırıcısız yazılır: 1500.",
+                     "Dikkat: debi bu sınıf için olağan dışı (30-55 kW: 2–13,75 m³/dk); güç sınıfını ve debiyi kontrol edin.",
+                     "Dikkat: \"1.500\", 1,5 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
                      "Debi: 1,5 m³/dk", "Basınç farkı: 1 bar",
                      "Hacim = 1,5 × 15 ÷ (20 × 1) = 1,13 m³"};
+  // Grouped as settings that group with a narrow no-break space write it.
+  QTest::newRow("fifteen hundred with a narrow no-break space") << "tr_TR" << "Command2"
+      << "Option2" << "1\u202f500" << "1"
+      << QStringList{"Pistonlu kompresör, 11-22 kW: sınıf katsayısı (z) 25",
+                     "Dikkat: \"1 500\", 1 olarak okundu; binlikler ayırıcısız yazılır: 1500.",
+                     "Debi: 1 m³/dk (yazılan \"1 500\")", "Basınç farkı: 1 bar",
+                     "Hacim = 1 × 15 ÷ (25 × 1) = 0,6 m³"};
   // A group of thousands never begins with 0: a decimal written with a point.
   QTest::newRow("0.500 is a half") << "tr_TR" << "Command2" << "Option1" << "0.500" << "1"
       << QStringList{"Pistonlu kompresör, 4-7.5 kW: sınıf katsayısı (z) 30", "Debi: 0,5 m³/dk",
@@ -441,7 +448,7 @@ void Form1EventsTest::resultExplainsItself_data() {
       << "Option2" << "1" + QStringLiteral(".000").repeated(20000) << "1"
       << QStringList{"Pistonlu kompresör, 11-22 kW: sınıf katsayısı (z) 25",
                      "Dikkat: \"1" + QStringLiteral(".000").repeated(9) +
-                         ".0…\" 1 okundu; binlikler ayırıcısız yazılır: 1" + QString(38, u'0') +
+                         ".0…\", 1 olarak okundu; binlikler ayırıcısız yazılır: 1" + QString(38, u'0') +
                          "….",
                      "Debi: 1 m³/dk (yazılan \"1" + QStringLiteral(".000").repeated(9) + ".0…\")",
                      "Basınç farkı: 1 bar", "Hacim = 1 × 15 ÷ (25 × 1) = 0,6 m³"};

@@ -93,7 +93,7 @@ struct SizingNote {
   // mark ("1,5" under a point setting).
   bool commaEndedNumber = false;
   // FlowWithGroupedThousands: the mark the thousands were grouped with, the
-  // point under a comma setting and the comma under any other.
+  // point under a comma setting and the comma under any other, or a blank.
   char groupingMark = '\0';
   // RoundingShrankVolume: the pressure the text holds, and the volume for
   // it, worked out as the rule works out its own.
