@@ -159,16 +159,17 @@ windows() {
   fi
   ctest --preset windows
   # The whole signing path with a certificate made for the run, and only
-  # that one: every program and library shipped, the installer and the MSI
-  # are signed, verify and carry a timestamp; a signature that fails stops
-  # the build; the signed downloads install, run and uninstall under Wine.
+  # that one: a signature that fails stops the build and leaves no download
+  # (the check packs, and takes its downloads away); every program and
+  # library shipped, the installer and the MSI are signed, verify and carry
+  # a timestamp; the signed downloads install, run and uninstall under Wine.
   # shellcheck disable=SC2016
   tools/with-throwaway-certificate.sh bash -euo pipefail -c '
+    tools/check-failed-signature.sh build/windows
     cmake --build --preset windows --target windows_packages
     package=velmora-$(sed -n "s/^CMAKE_PROJECT_VERSION:STATIC=//p" build/windows/CMakeCache.txt)-windows-x64
     tools/check-signatures.sh "build/windows/stage/$package" \
       "build/windows/$package-setup.exe" "build/windows/$package.msi"
-    tools/check-failed-signature.sh build/windows
     tools/check-windows-program.sh build/windows'
   # A key on a PKCS#11 token signs as a file's does.
   # shellcheck disable=SC2016
