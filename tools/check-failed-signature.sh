@@ -97,7 +97,7 @@ sed "s|'\"$signer\" |'\"$scratch/signer\" |" "$nsi" >"$scratch/velmora.nsi"
 # their statuses
 while IFS='|' read -r -u 3 failing message steps; do
   rm -f "$scratch/steps" "$setup"
-  if FAILING_STEP=$failing makensis -V2 -INPUTCHARSET UTF8 "-XOutFile $setup" \
+  if FAILING_STEP=$failing makensis -V2 -INPUTCHARSET UTF8 "-XOutFile \"$setup\"" \
     "$scratch/velmora.nsi" >"$scratch/log" 2>&1; then
     fail "the installer was built although the $failing's signature failed"
   fi
