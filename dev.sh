@@ -105,12 +105,18 @@ package() {
   # A second build elsewhere must give the same bytes.
   local elsewhere
   elsewhere=$(mktemp -d)
+  # Kept only where it differs, to be compared. Named now: a local is gone
+  # by the time a failed build ends the script.
+  # shellcheck disable=SC2064
+  trap "rm -rf $(printf '%q' "$elsewhere")" EXIT
   build_package_in "$elsewhere/velmora-build"
   if ! cmp "$deb" "$elsewhere/velmora-build/$(basename "$deb")"; then
+    trap - EXIT
     echo "the package is not reproducible; the second build is in $elsewhere" >&2
     return 1
   fi
   rm -rf "$elsewhere"
+  trap - EXIT
   echo "reproducible: two builds in different folders gave the same $(basename "$deb")"
   (cd build/package && sha256sum "$(basename "$deb")" >SHA256SUMS)
   lintian --fail-on error,warning --display-info "$deb"
