@@ -105,12 +105,18 @@ package() {
   # A second build elsewhere must give the same bytes.
   local elsewhere
   elsewhere=$(mktemp -d)
+  # Kept only where it differs, to be compared. Named now: a local is gone
+  # by the time a failed build ends the script.
+  # shellcheck disable=SC2064
+  trap "rm -rf $(printf '%q' "$elsewhere")" EXIT
   build_package_in "$elsewhere/velmora-build"
   if ! cmp "$deb" "$elsewhere/velmora-build/$(basename "$deb")"; then
+    trap - EXIT
     echo "the package is not reproducible; the second build is in $elsewhere" >&2
     return 1
   fi
   rm -rf "$elsewhere"
+  trap - EXIT
   echo "reproducible: two builds in different folders gave the same $(basename "$deb")"
   (cd build/package && sha256sum "$(basename "$deb")" >SHA256SUMS)
   lintian --fail-on error,warning --display-info "$deb"
@@ -159,16 +165,17 @@ windows() {
   fi
   ctest --preset windows
   # The whole signing path with a certificate made for the run, and only
-  # that one: every program and library shipped, the installer and the MSI
-  # are signed, verify and carry a timestamp; a signature that fails stops
-  # the build; the signed downloads install, run and uninstall under Wine.
+  # that one: a signature that fails stops the build and leaves no download
+  # (the check packs, and takes its downloads away); every program and
+  # library shipped, the installer and the MSI are signed, verify and carry
+  # a timestamp; the signed downloads install, run and uninstall under Wine.
   # shellcheck disable=SC2016
   tools/with-throwaway-certificate.sh bash -euo pipefail -c '
+    tools/check-failed-signature.sh build/windows
     cmake --build --preset windows --target windows_packages
     package=velmora-$(sed -n "s/^CMAKE_PROJECT_VERSION:STATIC=//p" build/windows/CMakeCache.txt)-windows-x64
     tools/check-signatures.sh "build/windows/stage/$package" \
       "build/windows/$package-setup.exe" "build/windows/$package.msi"
-    tools/check-failed-signature.sh build/windows
     tools/check-windows-program.sh build/windows'
   # A key on a PKCS#11 token signs as a file's does.
   # shellcheck disable=SC2016

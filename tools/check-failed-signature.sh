@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# A signature that fails stops the build. NSIS runs the signer on the
-# uninstaller (!uninstfinalize) and then on the installer (!finalize) as it
-# writes them, and must stop at either, as the MSI's and the stage's
-# signing stop the packing target: one run where only the uninstaller's
-# signature fails, one where only the installer's does, each stopped by
-# its own step. The uninstaller matters most: it travels inside setup.exe,
-# where no later verification looks. And the signer refuses what it cannot
-# sign or verify whole, and replaces a file only with the whole signed one.
-# Run with a certificate in the environment (with-throwaway-certificate.sh),
-# after a packing has laid out what the installer takes.
+# A signature that fails stops the build, and leaves no download behind:
+# the packing target, stopped by the signature of a staged library, of the
+# installer or of the MSI, leaves none of the downloads. NSIS runs the
+# signer on the uninstaller (!uninstfinalize) and then on the installer
+# (!finalize) as it writes them, and must stop at either: one run where
+# only the uninstaller's signature fails, one where only the installer's
+# does, each stopped by its own step. The uninstaller matters most: it
+# travels inside setup.exe, where no later verification looks. And the
+# signer refuses what it cannot sign or verify whole, and replaces a file
+# only with the whole signed one.
+# Run with a certificate in the environment (with-throwaway-certificate.sh)
+# on a built tree; it packs there and leaves no downloads: pack after it.
 #   check-failed-signature.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -16,6 +18,56 @@ here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || fail "$build is no configured build"
+package=velmora-$version-windows-x64
+
+# The packing as the build runs it, with the timestamp server down for the
+# signature of one file: the packing fails, and leaves no download where a
+# release engineer picks them up, neither the one whose signature failed
+# (makensis stops, but leaves the installer it wrote, unsigned; the signer
+# leaves a file it could not sign as it was) nor the others, nor those of
+# an earlier packing, whose SHA256SUMS would still check.
+mkdir "$scratch/bin"
+{
+  echo '#!/usr/bin/env bash'
+  echo "real=$(printf '%q' "$(command -v osslsigncode)")"
+  cat <<'SIGNER'
+# osslsigncode, but for the file FAILING_FILE matches, whose timestamp
+# server does not answer (nothing does on the discard port).
+arguments=("$@")
+for ((at = 1; at < ${#arguments[@]}; at++)); do
+  if [ "${arguments[at - 1]}" = -in ] && [[ ${arguments[at]} == $FAILING_FILE ]]; then
+    for ((ts = 1; ts < ${#arguments[@]}; ts++)); do
+      [ "${arguments[ts - 1]}" != -ts ] || arguments[ts]=http://127.0.0.1:9/
+    done
+  fi
+done
+exec "$real" "${arguments[@]}"
+SIGNER
+} >"$scratch/bin/osslsigncode"
+chmod +x "$scratch/bin/osslsigncode"
+downloads() {
+  find "$build" -path "$build/stage" -prune -o -type f \( -name "$package*" -o -name SHA256SUMS \) \
+    -printf '%P\n' | LC_ALL=C sort
+}
+# the file whose signature fails | what the step that stops says
+while IFS='|' read -r -u 3 failing message; do
+  echo "an earlier packing's" | tee "$build/$package.zip" >"$build/SHA256SUMS"
+  if PATH=$scratch/bin:$PATH FAILING_FILE=$failing cmake --build "$build" --target windows_packages \
+    >"$scratch/log" 2>&1; then
+    fail "the downloads were packed although the signature of $failing failed"
+  fi
+  grep -q "$message" "$scratch/log" ||
+    { cat "$scratch/log" >&2; fail "the packing stopped, but not at the signature of $failing"; }
+  [ -z "$(downloads)" ] ||
+    fail "with the signature of $failing failing, the packing left $(downloads | paste -sd' ')"
+  echo "a failed signature of $failing stops the packing, and no download is left"
+done 3<<ROWS
+*/stage/$package/velmora-printing.dll|could not sign .*velmora-printing.dll
+*/$package-setup.exe|Finalize command returned
+*/$package.msi|could not sign .*$package.msi
+ROWS
 
 # The build's installer script with its signer put behind one that signs
 # as the build does, but with the timestamp server down (nothing answers on
@@ -45,7 +97,7 @@ sed "s|'\"$signer\" |'\"$scratch/signer\" |" "$nsi" >"$scratch/velmora.nsi"
 # their statuses
 while IFS='|' read -r -u 3 failing message steps; do
   rm -f "$scratch/steps" "$setup"
-  if FAILING_STEP=$failing makensis -V2 -INPUTCHARSET UTF8 "-XOutFile $setup" \
+  if FAILING_STEP=$failing makensis -V2 -INPUTCHARSET UTF8 "-XOutFile \"$setup\"" \
     "$scratch/velmora.nsi" >"$scratch/log" 2>&1; then
     fail "the installer was built although the $failing's signature failed"
   fi

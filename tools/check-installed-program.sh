@@ -6,29 +6,27 @@
 #   check-installed-program.sh PATH/TO/velmora
 set -u
 program=$1
-log=$(mktemp)
-QT_QPA_PLATFORM=offscreen "$program" >"$log" 2>&1 &
+scratch=$(mktemp -d)
+# Whatever it started goes with it, however it ends.
+trap 'kill "${pid:-}" "${velmora:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$scratch"' EXIT
+QT_QPA_PLATFORM=offscreen "$program" >"$scratch/log" 2>&1 &
 pid=$!
 sleep 2
 if ! kill -0 "$pid" 2>/dev/null; then
   wait "$pid"
   status=$?
   echo "$program ended by itself with status $status:" >&2
-  cat "$log" >&2
-  rm -f "$log"
+  cat "$scratch/log" >&2
   exit 1
 fi
 kill "$pid"
 wait "$pid" 2>/dev/null
-rm -f "$log"
 echo "$program started and kept running"
 
 # A result, then Ctrl+P: the print dialog ("Yazdır"), not a message that
 # printing could not be loaded.
-scratch=$(mktemp -d)
 # shellcheck source=private_display.sh
 . "$(dirname "$0")/private_display.sh"
-trap 'kill "${velmora:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$scratch"' EXIT
 start_private_display 800x600 "$scratch" || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 XDG_RUNTIME_DIR=$scratch "$program" >"$scratch/log" 2>&1 &

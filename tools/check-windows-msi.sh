@@ -149,15 +149,15 @@ failed_msiexec() {
   fail "$@"
 }
 # The Velmora entries under "Apps and features", one line each:
-# KEY DisplayVersion.
+# KEY DisplayVersion. Each key is read whole before it is searched (see
+# the summary below).
 entries() {
-  local key
+  local key values
   for key in $("$wine" reg query "$uninstall_keys" /reg:64 2>/dev/null | tr -d '\r' |
     grep -o '{[0-9A-F-]*}$'); do
-    "$wine" reg query "$uninstall_keys\\$key" /reg:64 2>/dev/null | tr -d '\r' |
-      grep -q 'DisplayName.*Velmora' || continue
-    echo "$key $("$wine" reg query "$uninstall_keys\\$key" /v DisplayVersion /reg:64 | tr -d '\r' |
-      awk '/DisplayVersion/ {print $3}')"
+    values=$("$wine" reg query "$uninstall_keys\\$key" /reg:64 2>/dev/null | tr -d '\r') || continue
+    grep -q 'DisplayName.*Velmora' <<<"$values" || continue
+    echo "$key $(awk '$1 == "DisplayVersion" {print $3}' <<<"$values")"
   done
 }
 windows_path() { echo "Z:${1//\//\\}"; }
@@ -226,8 +226,8 @@ status=$(msiexec /i "$(windows_path "$first")" /qn)
 [ "$status" = $((1603 % 256)) ] || failed_msiexec "installing $version over $newer_version ended with $status"
 # Windows shows and logs the launch condition's message; Wine's log does not
 # carry it, so the package itself is read for it.
-msiinfo export "$first" LaunchCondition | tr -d '\r' |
-  grep -q "^NOT WIX_DOWNGRADE_DETECTED.A newer version of Velmora is already installed.$" ||
+grep -q "^NOT WIX_DOWNGRADE_DETECTED.A newer version of Velmora is already installed.$" \
+  <<<"$(msiinfo export "$first" LaunchCondition | tr -d '\r')" ||
   fail "the refused downgrade would not say why"
 [ "$(entries)" = "$(product_code "$newer") $newer_version" ] || fail "the refused downgrade changed the entry"
 echo "MSI $version over $newer_version: refused, 'A newer version of Velmora is already installed.'"

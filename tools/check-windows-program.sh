@@ -3,7 +3,8 @@
 # silently puts velmora.exe, its Start-menu shortcut and its "Apps and
 # features" entry in place; the installed program opens its window on an X
 # display (Xvfb, openbox) under Turkish settings; clicks give the right
-# results, read back through the result's own Copy; in Windows' dark app
+# results, read back through the result's own Copy; Ctrl+P loads printing
+# from beside the program, and nothing loaded it before; in Windows' dark app
 # mode, at start-up and switched both ways while open, and under a contrast
 # theme, every caption, the result, edge and circle stands out, and the
 # tooltip, the menu and the list follow the mode; --version answers on a pipe and, without a
@@ -52,7 +53,9 @@ if [ -n "${VELMORA_SIGN_CA:-}" ]; then
   "$(dirname "$0")/check-signatures.sh" "$programs/velmora.exe" "$programs/uninstall.exe"
 fi
 
-LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
+# Wine says which DLL it loads from where (+loaddll), for printing below.
+LANG=tr_TR.UTF-8 WINEDEBUG=-all,+loaddll "$wine" "$programs/velmora.exe" >/dev/null \
+  2>"$scratch/loaded.log" &
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
 [ -n "$window" ] || fail "no window titled Velmora"
 sleep 2
@@ -92,6 +95,19 @@ type_into 236 49 "2,5"
 type_into 230 74 "1"
 click 400 108
 expect "a Turkish 2,5 is two and a half" "0,63"
+# Printing is loaded when the user prints, from beside the program: the
+# printing module and Qt's PrintSupport DLL, neither before Ctrl+P. (Wine
+# has no printer, so its print dialog ends at once.)
+loaded_beside() { grep -qF "Programs\\\\Velmora\\\\$1\"" "$scratch/loaded.log"; }
+for dll in velmora-printing.dll Qt6PrintSupport.dll; do
+  ! loaded_beside "$dll" || fail "$dll was loaded before the user printed"
+done
+xdotool key --window "$window" ctrl+p
+for dll in velmora-printing.dll Qt6PrintSupport.dll; do
+  for _ in $(seq 60); do loaded_beside "$dll" && break || sleep 0.5; done
+  loaded_beside "$dll" || fail "Ctrl+P loaded no $dll from $programs"
+done
+echo "printing: velmora-printing.dll and Qt6PrintSupport.dll loaded from beside the program at Ctrl+P, not before"
 # The list's entries follow the regional settings: one step down from "1".
 type_into 230 74 "1"
 xdotool key --window "$window" Down ctrl+a ctrl+c

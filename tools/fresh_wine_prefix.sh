@@ -18,17 +18,18 @@ package_of() {
 
 remove_wine_prefix() {
   "$wineserver" -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  kill "${xvfb:-}" 2>/dev/null || true
   rm -rf "$scratch"
 }
 
 start_fresh_wine_prefix() {
   scratch=$(mktemp -d)
+  # Before the display, which may fail to answer and end the caller.
+  trap remove_wine_prefix EXIT
   export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
   # shellcheck source=tools/private_display.sh
   . "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
   start_private_display 800x400 "$scratch"
-  trap remove_wine_prefix EXIT
   "$wine" wineboot --init >"$scratch/wineboot.out" 2>&1 || true
   "$wineserver" -w
   # A prefix left half made (a full disk, say) fails later in ways that
