@@ -149,6 +149,17 @@ string(APPEND content "\nwixl ${wixl_version}\ncmake ${CMAKE_VERSION}\ntime ${so
 foreach(tool WIXL MSIBUILD)
   file(SHA256 "${${tool}}" hash)
   string(APPEND content "\n${tool} ${hash}")
+  # The libraries that lay the package's tables, cabinet and storage out
+  # are updated apart from the programs, and a new one may write other
+  # bytes from the same inputs.
+  execute_process(COMMAND ldd "${${tool}}" OUTPUT_VARIABLE linked COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "(libmsi|libgcab|libgsf)[^ \t]* => [^ \t]+" libraries "${linked}")
+  foreach(library ${libraries})
+    string(REGEX REPLACE ".* => " "" library_path "${library}")
+    get_filename_component(library_name "${library_path}" NAME)
+    file(SHA256 "${library_path}" hash)
+    string(APPEND content "\n${tool} ${library_name} ${hash}")
+  endforeach()
 endforeach()
 string(SHA256 content_hash "${content}")
 derived_guid(PRODUCT_CODE "product:${VERSION}:${content_hash}")
