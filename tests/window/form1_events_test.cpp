@@ -13,9 +13,9 @@
 #include <optional>
 
 #include "form1_driver.h"
-#include "right_click.h"
 #include "on_screen.h"
 #include "result_pixels.h"
+#include "right_click.h"
 
 using velmora::testing::Form1Driver;
 
