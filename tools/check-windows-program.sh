@@ -31,6 +31,20 @@ shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmor
 guide_shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmora Kullanım Kılavuzu.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
+# A value of the installer's entry as reg prints it. Now and then Wine
+# starts no program at all (as msiexec in the MSI check), which says
+# nothing about the entry, so a reading without the value is taken again
+# before it counts.
+entry_value() {
+  local output=""
+  for _ in 1 2 3; do
+    output=$("$wine" reg query "$key" /v "$1" 2>&1 | tr -d '\r') || true
+    grep -q "$1" <<<"$output" && break
+    sleep 1
+  done
+  printf '%s\n' "$output"
+}
+
 "$wine" "$build/$package-setup.exe" /S
 "$wineserver" -w
 [ -f "$programs/velmora.exe" ] || fail "the installer put no velmora.exe in $programs"
@@ -42,8 +56,8 @@ for guide in "Kullanım Kılavuzu.html" "User Guide.html"; do
   grep -q "windows-x64/$guide\$" <<<"$zipped" ||
     fail "the zip has no $guide beside velmora.exe"
 done
-grep -q Velmora <<<"$("$wine" reg query "$key" /v DisplayName 2>/dev/null)" ||
-  fail "no Apps and features entry"
+display_name=$(entry_value DisplayName)
+grep -q Velmora <<<"$display_name" || fail "no Apps and features entry: $display_name"
 installed=$(cd "$programs" && find . -type f | sort)
 staged=$(cd "$build/stage/$package" && find . -type f | sort)
 [ "$installed" = "$(printf '%s\n./uninstall.exe' "$staged" | sort)" ] ||
@@ -353,8 +367,9 @@ setup=$build/$package-setup.exe
 "$wineserver" -w
 [ -f "$elsewhere/velmora.exe" ] || fail "/D= put no velmora.exe in C:\Some Other Folder"
 [ ! -e "$programs" ] || fail "/D= installed into $programs too"
-grep -q 'Some Other Folder' <<<"$("$wine" reg query "$key" /v InstallLocation 2>/dev/null)" ||
-  fail "the entry does not name C:\Some Other Folder"
+install_location=$(entry_value InstallLocation)
+grep -q 'Some Other Folder' <<<"$install_location" ||
+  fail "the entry does not name C:\Some Other Folder: $install_location"
 "$wine" "$elsewhere/uninstall.exe" /S
 "$wineserver" -w
 sleep 1
