@@ -43,7 +43,6 @@
 #include "calculation_sheet.h"
 #include "form1.h"
 #include "high_contrast.h"
-#include "sizing_explanation.h"
 
 namespace {
 
@@ -188,7 +187,7 @@ int main(int argc, char* argv[]) {
   const velmora::Calculation* calculation = window.LastCalculation();
   if (explain) {
     if (calculation == nullptr) return 1;
-    QTextStream(stdout) << velmora::ExplainSizing(*calculation) << '\n';
+    QTextStream(stdout) << calculation->explanation << '\n';
     return 0;
   }
   if (sheet) {

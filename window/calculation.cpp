@@ -5,6 +5,8 @@
 
 #include "calculation_text.h"
 #include "sizing/format_by_pattern.h"
+#include "sizing/volume_pattern.h"
+#include "sizing_explanation.h"
 
 namespace velmora {
 
@@ -26,14 +28,16 @@ Calculation::Calculation(CalculationInputs read, const sizing::SizingState& stor
     : inputs(std::move(read)),
       state(stored),
       reading(sizing::ReadingOf(inputs.Typed().kind, inputs.Sizing(), state, inputs.Separator())),
-      notes(sizing::NotesOn(inputs.Typed().kind, inputs.Sizing(), state, inputs.Separator())),
+      notes(sizing::NotesOn(inputs.Typed().kind, inputs.Sizing(), state, reading,
+                            inputs.Separator())),
       madeAt(QDateTime::currentMSecsSinceEpoch()) {
   // Beyond single precision there is no volume to show, and an earlier
   // result left standing would be read as this one.
   if (state.StorageVolume) {
     result = QString::fromStdString(
-        sizing::FormatByPattern(*state.StorageVolume, "#0.0#", inputs.Separator()));
+        sizing::FormatByPattern(*state.StorageVolume, sizing::kVolumePattern, inputs.Separator()));
   }
+  explanation = ExplainSizing(*this);
 }
 
 }  // namespace velmora

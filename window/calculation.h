@@ -58,8 +58,11 @@ struct Calculation {
   sizing::SizingState state;
   sizing::SizingReading reading;
   std::vector<sizing::SizingNote> notes;
-  // "#0.0#" in the user's decimal mark; empty where there is no volume.
+  // In the volume pattern and the user's decimal mark; empty where there is
+  // no volume.
   QString result;
+  // The result explained, as its tooltip and the sheet give it.
+  QString explanation;
   // When the click came, in milliseconds since the epoch: read cheaply
   // here, and made a date only when a sheet is drawn.
   qint64 madeAt = 0;

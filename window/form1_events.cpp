@@ -15,7 +15,6 @@
 #include "result_label.h"
 #include "sizing/format_by_pattern.h"
 #include "sizing/size_receiver.h"
-#include "sizing_explanation.h"
 
 namespace {
 
@@ -72,15 +71,14 @@ velmora::TypedInputs Form1::ReadTypedInputs(velmora::sizing::CompressorKind kind
 
 void Form1::ShowStorageVolume() {
   const velmora::Calculation& calculation = *calculation_;
-  Label8->ShowResult(calculation.result, velmora::ExplainSizing(calculation),
-                     !calculation.notes.empty());
+  Label8->ShowResult(calculation.result, calculation.explanation, !calculation.notes.empty());
   DescribeResult();
 }
 
 std::optional<velmora::CalculationSheet> Form1::ShownSheet() const {
   if (!calculation_ || calculation_->result.isEmpty()) return std::nullopt;
   return velmora::CalculationSheet{QDateTime::fromMSecsSinceEpoch(calculation_->madeAt),
-                                   calculation_->result, velmora::ExplainSizing(*calculation_)};
+                                   calculation_->result, calculation_->explanation};
 }
 
 // The regional settings count as an input: another decimal mark reads the

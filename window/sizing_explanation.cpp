@@ -8,6 +8,7 @@
 #include "sizing/format_by_pattern.h"
 #include "sizing/shortest_digits.h"
 #include "sizing/sizing_notes.h"
+#include "sizing/volume_pattern.h"
 
 namespace velmora {
 namespace {
@@ -169,8 +170,8 @@ QString NoteLine(const SizingNote& note, const Calculation& calculation) {
       return QStringLiteral("Dikkat: basınç farkı ") % Digits(state.PressureDifference, separator) %
              QStringLiteral(" bar'a yuvarlandığı için hacim küçüldü; yazılan ") %
              Digits(note.typedPressure, separator) % QStringLiteral(" bar için hacim ") %
-             QString::fromStdString(
-                 sizing::FormatByPattern(note.typedPressureVolume, "#0.0#", separator)) %
+             QString::fromStdString(sizing::FormatByPattern(note.typedPressureVolume,
+                                                            sizing::kVolumePattern, separator)) %
              QStringLiteral(" m³.");
   }
   return {};

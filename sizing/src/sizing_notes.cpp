@@ -11,6 +11,7 @@
 #include "single_precision.h"
 #include "sizing/format_by_pattern.h"
 #include "sizing/parse_leading_number.h"
+#include "sizing/volume_pattern.h"
 
 namespace velmora::sizing {
 namespace {
@@ -86,7 +87,9 @@ bool HasSecondDecimal(std::string_view text, std::string_view decimalSeparator) 
 }
 
 // As the result is shown: "-0,001" shows 0,0, and is no negative volume.
-bool ShowsNegative(float volume) { return FormatByPattern(volume, "#0.0#", ".").starts_with('-'); }
+bool ShowsNegative(float volume) {
+  return FormatByPattern(volume, kVolumePattern, ".").starts_with('-');
+}
 
 SizingNote NoteOf(SizingNoteKind kind) {
   SizingNote note;
@@ -102,7 +105,7 @@ SizingNote NotWhollyANumber(SizingNoteKind kind, bool numberRead, bool commaEnde
 }
 
 bool ShowSame(float a, float b) {
-  return FormatByPattern(a, "#0.0#", ".") == FormatByPattern(b, "#0.0#", ".");
+  return FormatByPattern(a, kVolumePattern, ".") == FormatByPattern(b, kVolumePattern, ".");
 }
 
 void NoteOnFlow(PowerClass powerClass, std::string_view text, const TextReading& reading,
@@ -188,8 +191,9 @@ SizingReading ReadingOf(CompressorKind kind, const SizingInputs& inputs, const S
     reading.typedPressure = state.PressureDifference;
     return reading;
   }
-  // The one place that knows: the screw variant reads a pressure only from
-  // a text that is wholly a number, and rounds it to one decimal.
+  // As SizeReceiver reads it: the screw variant takes a pressure only from
+  // a text that is wholly a number, and rounds it to one decimal. The notes
+  // and the explanation learn how the pressure was read from here alone.
   reading.pressure.numberRead = reading.pressure.whole;
   if (reading.pressure.whole) {
     reading.typedPressure = ParseLeadingSingle(inputs.pressureText, decimalSeparator);
@@ -210,9 +214,16 @@ std::optional<DeliveryBand> UsualDeliveryOf(PowerClass powerClass) {
 
 std::vector<SizingNote> NotesOn(CompressorKind kind, const SizingInputs& inputs,
                                 const SizingState& state, std::string_view decimalSeparator) {
+  if (!state.StorageVolume) return {};
+  return NotesOn(kind, inputs, state, ReadingOf(kind, inputs, state, decimalSeparator),
+                 decimalSeparator);
+}
+
+std::vector<SizingNote> NotesOn(CompressorKind kind, const SizingInputs& inputs,
+                                const SizingState& state, const SizingReading& reading,
+                                std::string_view decimalSeparator) {
   std::vector<SizingNote> notes;
   if (!state.StorageVolume) return notes;
-  const SizingReading reading = ReadingOf(kind, inputs, state, decimalSeparator);
   NoteOnFlow(inputs.powerClass, inputs.freeAirDeliveryText, reading.flow, state, decimalSeparator,
              notes);
   NoteOnPressure(kind, inputs.pressureText, reading, state, decimalSeparator, notes);

@@ -107,4 +107,10 @@ struct SizingNote {
 std::vector<SizingNote> NotesOn(CompressorKind kind, const SizingInputs& inputs,
                                 const SizingState& state, std::string_view decimalSeparator);
 
+// The same from the reading ReadingOf gave for these texts, for a caller
+// that keeps it: the texts, which may be long, are then scanned once.
+std::vector<SizingNote> NotesOn(CompressorKind kind, const SizingInputs& inputs,
+                                const SizingState& state, const SizingReading& reading,
+                                std::string_view decimalSeparator);
+
 }  // namespace velmora::sizing
