@@ -152,8 +152,7 @@ foreach(tool WIXL MSIBUILD)
   # The libraries that lay the package's tables, cabinet and storage out
   # are updated apart from the programs, and a new one may write other
   # bytes from the same inputs. A tool that is a script links nothing.
-  execute_process(COMMAND ldd "${${tool}}" OUTPUT_VARIABLE linked ERROR_QUIET
-    RESULT_VARIABLE not_linked)
+  execute_process(COMMAND ldd "${${tool}}" OUTPUT_VARIABLE linked ERROR_QUIET)
   string(REGEX MATCHALL "(libmsi|libgcab|libgsf)[^ \t]* => [^ \t]+" libraries "${linked}")
   foreach(library ${libraries})
     string(REGEX REPLACE ".* => " "" library_path "${library}")
