@@ -21,6 +21,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || fail "$build is no configured build"
 package=velmora-$version-windows-x64
+earlier="an earlier packing's"
+# The stand-ins for an earlier packing's downloads go with the scratch
+# folder where a run stops before the packing clears them: left, they
+# would pass for downloads.
+leave_no_stand_ins() {
+  local file
+  for file in "$build/$package.zip" "$build/SHA256SUMS"; do
+    [ "$(cat "$file" 2>/dev/null)" != "$earlier" ] || rm -f "$file"
+  done
+  rm -rf "$scratch"
+}
+trap leave_no_stand_ins EXIT
 
 # The packing as the build runs it, with the timestamp server down for the
 # signature of one file: the packing fails, and leaves no download where a
@@ -53,7 +65,7 @@ downloads() {
 }
 # the file whose signature fails | what the step that stops says
 while IFS='|' read -r -u 3 failing message; do
-  echo "an earlier packing's" | tee "$build/$package.zip" >"$build/SHA256SUMS"
+  echo "$earlier" | tee "$build/$package.zip" >"$build/SHA256SUMS"
   if PATH=$scratch/bin:$PATH FAILING_FILE=$failing cmake --build "$build" --target windows_packages \
     >"$scratch/log" 2>&1; then
     fail "the downloads were packed although the signature of $failing failed"
