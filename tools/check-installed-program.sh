@@ -27,12 +27,13 @@ echo "$program started and kept running"
 # printing could not be loaded.
 # shellcheck source=private_display.sh
 . "$(dirname "$0")/private_display.sh"
+# shellcheck source=shown_windows.sh
+. "$(dirname "$0")/shown_windows.sh"
 start_private_display 800x600 "$scratch" || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 XDG_RUNTIME_DIR=$scratch "$program" >"$scratch/log" 2>&1 &
 velmora=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-if [ -z "$window" ]; then
+if ! window=$(window_titled '^Velmora$' 30); then
   echo "$program showed no window on a display:" >&2
   cat "$scratch/log" >&2
   exit 1
@@ -41,9 +42,9 @@ xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" 400 108 click 1 # Command1, screw
 sleep 0.5
 xdotool key ctrl+p
-if ! timeout 30 xdotool search --sync --onlyvisible --name '^Yazd' >/dev/null; then
+if ! window_titled '^Yazd' 30 >/dev/null; then
   echo "$program opened no print dialog; the windows it shows:" >&2
-  for shown in $(xdotool search --onlyvisible --name ''); do xdotool getwindowname "$shown"; done >&2
+  for shown in $(shown_windows); do xdotool getwindowname "$shown"; done >&2
   cat "$scratch/log" >&2
   exit 1
 fi

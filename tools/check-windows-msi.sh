@@ -15,6 +15,8 @@ build=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/fresh_wine_prefix.sh
 . "$here/fresh_wine_prefix.sh"
+# shellcheck source=tools/shown_windows.sh
+. "$here/shown_windows.sh"
 start_fresh_wine_prefix
 package=$(package_of "$build")
 stage=$build/stage/$package
@@ -210,8 +212,7 @@ echo "MSI $version installed per machine: $(echo "$installed" | wc -l) files, th
   "the shortcuts to the program and the guide, and one entry"
 
 LANG=tr_TR.UTF-8 "$wine" "$program_files/velmora.exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$window" ] || fail "the program installed by the MSI opened no window titled Velmora"
+window_titled '^Velmora$' >/dev/null || fail "the program installed by the MSI opened no window titled Velmora"
 "$wineserver" -k
 "$wineserver" -w
 echo "the installed program opens its window"

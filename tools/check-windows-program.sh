@@ -18,6 +18,8 @@ build=$(realpath "$1")
 screenshot=${2:-}
 # shellcheck source=tools/fresh_wine_prefix.sh
 . "$(dirname "$0")/fresh_wine_prefix.sh"
+# shellcheck source=tools/shown_windows.sh
+. "$(dirname "$0")/shown_windows.sh"
 start_fresh_wine_prefix
 package=$(package_of "$build")
 openbox >/dev/null 2>&1 &
@@ -70,8 +72,7 @@ fi
 # Wine says which DLL it loads from where (+loaddll), for printing below.
 LANG=tr_TR.UTF-8 WINEDEBUG=-all,+loaddll "$wine" "$programs/velmora.exe" >/dev/null \
   2>"$scratch/loaded.log" &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$window" ] || fail "no window titled Velmora"
+window=$(window_titled '^Velmora$') || fail "no window titled Velmora"
 sleep 2
 # Places in the window as at 100 %, where the display's scale is $percent %.
 percent=100
@@ -162,8 +163,6 @@ measure() {
   }
   echo "$1: $(head -n1 "$scratch/$1.txt"); $(tail -n +2 "$scratch/$1.txt" | wc -l) measurements pass"
 }
-# The X windows shown on the display, one id a line.
-shown_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 # popup NAME dark|light: the popup just opened, the one window shown now
 # that was not before (Wine gives each popup an X window of its own), is
 # measured whole, never a piece of the screen near the mouse that may hold
@@ -207,8 +206,7 @@ popups() {
 }
 app_mode 0
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$window" ] || fail "no window titled Velmora in dark mode"
+window=$(window_titled '^Velmora$') || fail "no window titled Velmora in dark mode"
 sleep 2
 type_into 236 49 "10"
 click 400 108
@@ -249,8 +247,7 @@ marks_at() {
   app_mode "$([ "$mode" = light ] && echo 1 || echo 0)"
   "$wineserver" -w
   LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
-  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-  [ -n "$window" ] || fail "no window titled Velmora at $percent %"
+  window=$(window_titled '^Velmora$') || fail "no window titled Velmora at $percent %"
   sleep 2
   local width
   width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
@@ -321,8 +318,7 @@ for colour in "Window=32 32 32" "WindowText=255 255 255" "ButtonFace=32 32 32" \
 done
 "$wineserver" -w
 LANG=tr_TR.UTF-8 "$wine" "$programs/velmora.exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$window" ] || fail "no window titled Velmora under the contrast theme"
+window=$(window_titled '^Velmora$') || fail "no window titled Velmora under the contrast theme"
 sleep 2
 measure "the Aquatic contrast theme"
 "$wineserver" -k
@@ -339,8 +335,7 @@ problem=$("$wine" "$programs/velmora.exe" --frobnicate 2>&1 >/dev/null | tr -d '
   fail "an unknown option gave status $status and '$problem'"
 echo "with streams: --version and an unknown option answered on them"
 "$wine" start /unix "$programs/velmora.exe" --version </dev/null >/dev/null 2>&1
-box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$box" ] || fail "with no console, --version showed no message box"
+box=$(window_titled '^Velmora$' 30) || fail "with no console, --version showed no message box"
 width=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 [ "$width" -lt 400 ] || fail "with no console, --version opened a window $width pixels wide"
 xdotool windowactivate --sync "$box" key Return

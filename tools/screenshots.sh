@@ -39,12 +39,14 @@ scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 # shellcheck source=tools/private_display.sh
 . tools/private_display.sh
+# shellcheck source=tools/shown_windows.sh
+. tools/shown_windows.sh
 start_private_display 640x300 "$scratch"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 openbox >/dev/null 2>&1 &
 sleep 1
 LANG=tr_TR.UTF-8 XDG_RUNTIME_DIR=$scratch build/default/app/velmora &
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+window=$(window_titled '^Velmora$' 20)
 sleep 1
 import -frame -window "$window" docs/window.png
 kill "$xvfb"

@@ -23,6 +23,8 @@ fail() {
 
 # shellcheck source=tools/private_display.sh
 . "$tools/private_display.sh"
+# shellcheck source=tools/shown_windows.sh
+. "$tools/shown_windows.sh"
 start_private_display 800x400 "$scratch"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_STYLE_OVERRIDE
 openbox >/dev/null 2>&1 &
@@ -38,8 +40,7 @@ use_scheme darker
 LANG=tr_TR.UTF-8 LC_ALL= XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config \
   QT_QPA_PLATFORMTHEME=qt6ct "$program" >"$scratch/log" 2>&1 &
 velmora=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$window" ] || fail "no window titled Velmora"
+window=$(window_titled '^Velmora$' 20) || fail "no window titled Velmora"
 sleep 1
 
 # measure NAME OPTIONS...: the window's client area

@@ -7,6 +7,8 @@
 set -euo pipefail
 program=$1
 entry=$2
+# shellcheck source=tools/shown_windows.sh
+. "$(dirname "$0")/../../tools/shown_windows.sh"
 scratch=$(mktemp -d)
 exec 3>"$scratch/display"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
@@ -17,7 +19,7 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 XDG_RUNTIME_DIR=$scratch "$program" &
 velmora=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+window=$(window_titled '^Velmora$' 20) || { echo "no window titled Velmora" >&2; exit 1; }
 class=$(xprop -id "$window" WM_CLASS | sed -E 's/.*= "([^"]*)", "([^"]*)"/\2/')
 wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
 state=$(xwininfo -id "$window" | sed -n 's/^ *Map State: //p')
