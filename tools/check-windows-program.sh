@@ -250,7 +250,8 @@ marks_at() {
   window=$(window_titled '^Velmora$') || fail "no window titled Velmora at $percent %"
   sleep 2
   local width
-  width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+  width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p') ||
+    fail "at $percent % the window went away"
   [ "$width" -eq $((496 * percent / 100)) ] || fail "at $percent % the window is $width pixels wide"
   type_into 236 49 "10"
   measure "$name" --scale="$scale" --captions "--$mode"
@@ -336,7 +337,8 @@ problem=$("$wine" "$programs/velmora.exe" --frobnicate 2>&1 >/dev/null | tr -d '
 echo "with streams: --version and an unknown option answered on them"
 "$wine" start /unix "$programs/velmora.exe" --version </dev/null >/dev/null 2>&1
 box=$(window_titled '^Velmora$' 30) || fail "with no console, --version showed no message box"
-width=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+width=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p') ||
+  fail "the --version message box went away"
 [ "$width" -lt 400 ] || fail "with no console, --version opened a window $width pixels wide"
 xdotool windowactivate --sync "$box" key Return
 timeout 20 "$wineserver" -w || fail "the message box did not end the program"

@@ -6,6 +6,12 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# A command that ends the script under set -e says which, where fail()
+# would have said why; in CI such a stop once printed only Xlib's words.
+# Inside a command substitution the command's status is the caller's to
+# judge, so only the script's own shell speaks.
+trap '[ "$BASH_SUBSHELL" -ne 0 ] || echo "FAIL: ${0##*/} stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
+set -E
 
 # The downloads' name in this build, "velmora-1.00-windows-x64": the build
 # folder may still hold those of an earlier version.

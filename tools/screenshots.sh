@@ -46,7 +46,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 openbox >/dev/null 2>&1 &
 sleep 1
 LANG=tr_TR.UTF-8 XDG_RUNTIME_DIR=$scratch build/default/app/velmora &
-window=$(window_titled '^Velmora$' 20)
+window=$(window_titled '^Velmora$' 20) || { echo "no window titled Velmora" >&2; exit 1; }
 sleep 1
 import -frame -window "$window" docs/window.png
 kill "$xvfb"

@@ -6,24 +6,29 @@
 
 # window_titled PATTERN [SECONDS]: the first shown window whose title
 # matches PATTERN, once there is one within SECONDS (60); none, and a
-# failed status, after that.
+# failed status, after that. Then one more search says what xdotool
+# says, should it fail for another reason (no display, no xdotool).
 window_titled() {
-  local id=""
-  for _ in $(seq $((${2:-60} * 5))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
+  local id="" deadline=$((SECONDS + ${2:-60}))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    id=$(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
     [ -n "$id" ] && break
     sleep 0.2
   done
-  [ -n "$id" ] && echo "$id"
+  if [ -z "$id" ]; then
+    timeout 5 xdotool search --onlyvisible --name "$1" >/dev/null || true
+    return 1
+  fi
+  echo "$id"
 }
 
-# shown_windows: every window shown on the display, one id a line, in
-# order; a list cut short by an X error would make a window shown before
-# look newly opened.
+# shown_windows: every window shown on the display, one id a line, sorted
+# as comm needs them. An X error leaves no list at all, and an empty one
+# would make every window shown before look newly opened.
 shown_windows() {
   local ids
   for _ in $(seq 20); do
-    if ids=$(xdotool search --onlyvisible --name '' 2>/dev/null); then
+    if ids=$(timeout 5 xdotool search --onlyvisible --name '' 2>/dev/null); then
       sort <<<"$ids"
       return 0
     fi
